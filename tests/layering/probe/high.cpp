@@ -1,0 +1,3 @@
+// The higher subsystem of the layering probe; calling down is allowed.
+int LowValue();
+int HighValue() { return LowValue() + 1; }
