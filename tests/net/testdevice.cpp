@@ -5,7 +5,9 @@
 
 TESTDEVICE::TESTDEVICE() : BASEIO("test-id", nullptr, nullptr, true) { StartEvent.Set(); }
 
-TESTDEVICE::~TESTDEVICE() {
+TESTDEVICE::~TESTDEVICE() { Stop(); }
+
+void TESTDEVICE::Stop() {
   {
     std::lock_guard<std::mutex> hold(Guard);
     Stopping = true;

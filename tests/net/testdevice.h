@@ -41,6 +41,9 @@ class TESTDEVICE : public BASEIO {
   // Called with the lock held for every write; the script device answers.
   virtual void OnWrite(const char* bytes, int length);
   void SupplyLocked(const std::string& bytes);
+  // Releases a waiting DevRead and ends the reader thread; every derived
+  // device calls it first in its destructor.
+  void Stop();
 
   std::mutex Guard;
   std::condition_variable Changed;
