@@ -78,13 +78,14 @@ bool STRING::Reserve(int length) {
   if (BufLen >= length + 1) return true;
   std::int64_t block = BlockSize > 0 ? BlockSize : STRING_BLOCKSIZE;
   std::int64_t capacity = block * ((static_cast<std::int64_t>(length) + 1) / block + 1);
-  char* fresh = capacity <= INT_MAX ? AllocateStringBlock(static_cast<int>(capacity)) : nullptr;
+  // The new block is the old content followed by zero bytes.
+  int kept = Buffer != nullptr ? StrLen : 0;
+  char* fresh = capacity <= INT_MAX ? ResizeStringBlock(Buffer, BufLen, static_cast<int>(capacity), kept) : nullptr;
   if (fresh == nullptr) {
     ReportAssertion(0, "buffer", __FILE__, __LINE__, nullptr, 0);
     return false;
   }
-  if (Buffer != nullptr) std::memcpy(fresh, Buffer, static_cast<size_t>(StrLen < capacity ? StrLen : capacity));
-  ReleaseStringBlock(Buffer, BufLen);
+  std::memset(fresh + kept, 0, static_cast<size_t>(capacity - kept));
   Buffer = fresh;
   BufLen = static_cast<int>(capacity);
   AdaptBlockSize();
