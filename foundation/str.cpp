@@ -140,7 +140,7 @@ void STRING::Make(int length, const char* source) {
 }
 
 char& STRING::operator[](int i) {
-  static char outside = 0;
+  thread_local char outside = 0;
   if (i >= 0 && i < StrLen) return Buffer[i];
   STRING info;
   info.Format("i= %d, len= %d, buf= %s", i, StrLen, NullGuard(Buffer, nullptr));
@@ -150,7 +150,7 @@ char& STRING::operator[](int i) {
 }
 
 char& STRING::At(int i) {
-  static char outside = 0;
+  thread_local char outside = 0;
   if (i >= 0 && i <= StrLen && Buffer != nullptr) return Buffer[i];
   if (i == 0 && Buffer == nullptr) {  // a null string reads as empty here
     outside = 0;

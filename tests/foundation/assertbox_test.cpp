@@ -59,8 +59,8 @@ HWND FindBox() {
   return search.Box;
 }
 
-// Waits for the box, reads it and presses Yes.
-void AnswerYes(SEEN* seen, std::atomic<bool>* answered) {
+// Waits for the box, reads it and presses the button.
+void Answer(int button, SEEN* seen, std::atomic<bool>* answered) {
   for (int i = 0; i < 1000 && !*answered; ++i) {
     HWND box = FindBox();
     if (box == nullptr) {
@@ -73,7 +73,7 @@ void AnswerYes(SEEN* seen, std::atomic<bool>* answered) {
     EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(seen));
     seen->HasYes = GetDlgItem(box, IDYES) != nullptr;
     seen->HasNo = GetDlgItem(box, IDNO) != nullptr;
-    PostMessageA(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(box, button), BM_CLICK, 0, 0);
     *answered = true;
   }
 }
@@ -85,7 +85,7 @@ TEST(AssertionBox, GermanReportIsShownAndYesContinues) {
 
   SEEN seen;
   std::atomic<bool> answered{false};
-  std::thread robot(AnswerYes, &seen, &answered);
+  std::thread robot(Answer, IDYES, &seen, &answered);
   SetLastError(ERROR_FILE_NOT_FOUND);
   int result = ReportAssertion(0, "pBox!=NULL", "C:\\src\\Halvix\\ui\\box.cpp", 321, "Umlaut-Test", 0);
   answered = true;
@@ -110,6 +110,34 @@ TEST(AssertionBox, GermanReportIsShownAndYesContinues) {
   EXPECT_EQ(GetThreadLocale() & 0x3FF, 7u) << "a German run";
   EXPECT_TRUE(std::regex_search(log, std::regex(R"(^--- Korvex Application --- \d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d ---\r\n)")))
       << "the German short date: " << log;
+}
+
+std::atomic<int> Breakpoints{0};
+
+// Stands in for a debugger: counts the breakpoint and steps over it.
+LONG CALLBACK StepOverBreakpoint(EXCEPTION_POINTERS* e) {
+  if (e->ExceptionRecord->ExceptionCode != EXCEPTION_BREAKPOINT) return EXCEPTION_CONTINUE_SEARCH;
+  ++Breakpoints;
+  if (*reinterpret_cast<const BYTE*>(e->ContextRecord->Rip) == 0xCC) ++e->ContextRecord->Rip;
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+TEST(AssertionBox, NoBreaksIntoTheDebuggerAndStops) {
+  std::string home = testsupport::ScratchDirectory("assertbox-no");
+  HomeDirectory = home.c_str();
+  void* handler = AddVectoredExceptionHandler(1, StepOverBreakpoint);
+  SEEN seen;
+  std::atomic<bool> answered{false};
+  std::thread robot(Answer, IDNO, &seen, &answered);
+  int result = ReportAssertion(0, "stop here", __FILE__, __LINE__, nullptr, 0);
+  answered = true;
+  robot.join();
+  RemoveVectoredExceptionHandler(handler);
+  HomeDirectory = STRING();
+
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(Breakpoints, 1) << "DebugBreak after No";
+  EXPECT_NE(seen.Text.find(L"Unexpected condition encountered!"), std::wstring::npos) << "English by default";
 }
 
 }  // namespace
