@@ -1,9 +1,11 @@
 // Commands about windows: wait-window, wait-dialog, wait-gone, close, answer,
-// dump, dump-all.
+// dump, dump-all, screenshot.
 #include "tools/robot/actions.h"
 #include "tools/robot/commands.h"
 #include "tools/robot/dump.h"
 #include "tools/robot/finder.h"
+#include "tools/robot/png.h"
+#include "tools/robot/screenshot.h"
 #include "tools/robot/text_util.h"
 #include "tools/robot/window_facts.h"
 
@@ -206,6 +208,16 @@ Outcome RunDump(Session& session, const Args& args) {
 
 Outcome RunDumpAll(Session&, const Args& args) {
   return WriteDump(args.positional[0], DumpDisplay());
+}
+
+Outcome RunScreenshot(Session&, const Args& args) {
+  RgbImage image;
+  std::vector<uint8_t> png;
+  std::string error;
+  if (!CaptureScreen(&image, &error) || !EncodePng(image, &png, &error) ||
+      !WriteWholeFile(args.positional[0], png.data(), png.size(), &error))
+    return FailWithoutTree("a screenshot in " + args.positional[0], error);
+  return Pass();
 }
 
 }  // namespace robot

@@ -27,6 +27,7 @@ Outcome RunClose(Session& session, const Args& args);
 Outcome RunAnswer(Session& session, const Args& args);
 Outcome RunDump(Session& session, const Args& args);
 Outcome RunDumpAll(Session& session, const Args& args);
+Outcome RunScreenshot(Session& session, const Args& args);
 
 // Controls of the current window.
 Outcome RunCheck(Session& session, const Args& args);

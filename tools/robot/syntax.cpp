@@ -30,6 +30,7 @@ const Command kCommands[] = {
   {"choose",       1, 2,  "index timeout",                  false, RunChoose,     CheckControlFirst},
   {"dump",         1, 1,  "",                               false, RunDump,       nullptr},
   {"dump-all",     1, 1,  "",                               false, RunDumpAll,    nullptr},
+  {"screenshot",   1, 1,  "",                               false, RunScreenshot, nullptr},
   {"sleep",        1, 1,  "",                               false, RunSleep,      CheckSeconds},
   {"echo",         0, -1, "",                               true,  RunEcho,       nullptr},
   {"timeout",      1, 1,  "",                               false, RunTimeout,    CheckSeconds},
