@@ -144,13 +144,28 @@ bool RefuseOtherKind(HWND control, bool acceptable, const char* wanted, Outcome*
   return false;
 }
 
+bool IsButton(HWND control) { return EqualsNoCase(BaseClassOf(control), "Button"); }
+bool IsCheckBox(HWND control) { return KindOf(control) == Kind::kCheckBox; }
+bool IsRadioButton(HWND control) { return KindOf(control) == Kind::kRadioButton; }
+bool IsList(HWND control) {
+  Kind kind = KindOf(control);
+  return kind == Kind::kListBox || kind == Kind::kComboBox;
+}
+bool HasEdit(HWND control) { return TypingTarget(control) != nullptr; }
+
+// Looks up the control named first in args and refuses it when it is not of
+// the kind the command acts on or when a user could not operate it.
+bool ReachControl(Session& session, const Args& args, bool (*is_kind)(HWND),
+                  const char* kind_wanted, const char* action, HWND* control, Outcome* failure) {
+  return LookUpControl(session, args, 0, control, failure) &&
+         RefuseOtherKind(*control, is_kind(*control), kind_wanted, failure) &&
+         RefuseUnusable(*control, action, failure);
+}
+
 Outcome SetCheckBox(Session& session, const Args& args, int wanted) {
   HWND box;
   Outcome failure;
-  if (!LookUpControl(session, args, 0, &box, &failure) ||
-      !RefuseOtherKind(box, KindOf(box) == Kind::kCheckBox, "check box", &failure) ||
-      !RefuseUnusable(box, "click", &failure))
-    return failure;
+  if (!ReachControl(session, args, IsCheckBox, "check box", "click", &box, &failure)) return failure;
   // A three-state box may need a click more to come round to the state.
   for (int clicks = 0; clicks < 3 && CheckStateOf(box) != wanted; ++clicks) {
     int before = CheckStateOf(box);
@@ -227,11 +242,10 @@ Outcome RunRead(Session& session, const Args& args) {
 Outcome RunType(Session& session, const Args& args) {
   HWND control;
   Outcome failure;
-  if (!LookUpControl(session, args, 0, &control, &failure)) return failure;
-  HWND edit = TypingTarget(control);
-  if (!RefuseOtherKind(control, edit != nullptr, "control to type into (an edit)", &failure) ||
-      !RefuseUnusable(control, "type into", &failure))
+  if (!ReachControl(session, args, HasEdit, "control to type into (an edit)", "type into", &control,
+                    &failure))
     return failure;
+  HWND edit = TypingTarget(control);
   if (GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY)
     return Fail("an edit a user could type into", Describe(control) + " is read-only");
   TypeText(control, edit, args.positional[1]);
@@ -241,10 +255,7 @@ Outcome RunType(Session& session, const Args& args) {
 Outcome RunPress(Session& session, const Args& args) {
   HWND button;
   Outcome failure;
-  if (!LookUpControl(session, args, 0, &button, &failure) ||
-      !RefuseOtherKind(button, EqualsNoCase(BaseClassOf(button), "Button"), "button", &failure) ||
-      !RefuseUnusable(button, "press", &failure))
-    return failure;
+  if (!ReachControl(session, args, IsButton, "button", "press", &button, &failure)) return failure;
   Click(button);
   return Pass();
 }
@@ -260,9 +271,7 @@ Outcome RunUntick(Session& session, const Args& args) {
 Outcome RunPick(Session& session, const Args& args) {
   HWND radio;
   Outcome failure;
-  if (!LookUpControl(session, args, 0, &radio, &failure) ||
-      !RefuseOtherKind(radio, KindOf(radio) == Kind::kRadioButton, "radio button", &failure) ||
-      !RefuseUnusable(radio, "click", &failure))
+  if (!ReachControl(session, args, IsRadioButton, "radio button", "click", &radio, &failure))
     return failure;
   Click(radio);
   if (CheckStateOf(radio) != BST_CHECKED)
@@ -273,11 +282,7 @@ Outcome RunPick(Session& session, const Args& args) {
 Outcome RunChoose(Session& session, const Args& args) {
   HWND list;
   Outcome failure;
-  if (!LookUpControl(session, args, 0, &list, &failure)) return failure;
-  Kind kind = KindOf(list);
-  if (!RefuseOtherKind(list, kind == Kind::kListBox || kind == Kind::kComboBox,
-                       "list box or combo box", &failure) ||
-      !RefuseUnusable(list, "choose from", &failure))
+  if (!ReachControl(session, args, IsList, "list box or combo box", "choose from", &list, &failure))
     return failure;
   std::vector<std::string> items = ListItems(list);
   int index = -1;
