@@ -7,6 +7,7 @@
 #include "net/email.h"
 #include "net/tcpipio.h"
 #include "tests/net/smtpservers.h"
+#include "tests/net/tracecapture.h"
 
 namespace {
 
@@ -41,6 +42,25 @@ TEST_F(SendMailWine, TheServerReceivesExactlyTheComposedMessage) {
   EXPECT_NE(envelope.find("\"mail_from\": \"compose@korvex.test\""), std::string::npos) << envelope;
   EXPECT_NE(envelope.find("\"ehlo\": \"korvex.com\""), std::string::npos) << envelope;
   EXPECT_NE(envelope.find("\"auth\": null"), std::string::npos) << "no credentials, no AUTH";
+}
+
+// Every trace level of the devices on, on the owner's thread and on the
+// reader thread (whose stack is 32 KiB): the dialogue still goes through.
+TEST_F(SendMailWine, AFullyTracedDialogue) {
+  const std::string rcpt = "traced@korvex.test";
+  EMAIL mail("me@example.com", rcpt.c_str(), "Traced", "text of the mail", ServerAddress("login").c_str());
+  mail.AuthUser = "tim";
+  mail.AuthPassword = "tanstaaftanstaaf";
+  TRACECAPTURE trace(0x30F);
+  std::string error;
+  ASSERT_EQ(Send(mail, &error), 1) << error;
+  std::string log = trace.Text();
+  for (const char* line :
+       {"TCPIPIO::MakeCall after connect(): rc= 0", "TCP::WriteCmd EHLO korvex.com", "TCPIPIO::DevRead will recv, len= 1",
+        "TCPIPIO::RECV : ", "TCPIPIO::DevRead from readahead 50", "TCPIPIO::SEND : ", "BASEIO::Daemon numavail",
+        "RINGBUFFER::~Read", "EMAIL::SendMail before writing the message", "TCP::WriteCmd returned 221 ",
+        "TCPIPIO::~DropCall"})
+    EXPECT_NE(log.find(line), std::string::npos) << line;
 }
 
 TEST_F(SendMailWine, ASealedOrderArrivesWithItsAttachment) {
