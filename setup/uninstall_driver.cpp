@@ -1,4 +1,6 @@
-// The uninstall driver. Not built yet: it says so.
+// The uninstall driver. Not built yet: it says so, under its title with the
+// product key in place of "Korvex".
+#include "foundation/args.h"
 #include "foundation/language.h"
 #include "resources/langstrings.h"
 #include "setup/drivers.h"
@@ -7,8 +9,10 @@
 namespace SETUP {
 
 int UninstallDriver(const char*) {
-  ShowNotBuiltYet(LanguageString(LANGSTR::UninstallCaption), LanguageString(LANGSTR::FeedbackText),
-                  "uninstall");
+  STRING title = LanguageString(LANGSTR::UninstallCaption);
+  STRING key = GetArgValue("REMOVE", 0);
+  if (key.Buffer != nullptr) title.Replace("Korvex", key.Buffer);
+  ShowNotBuiltYet(title, LanguageString(LANGSTR::FeedbackText), "uninstall");
   return 0;
 }
 

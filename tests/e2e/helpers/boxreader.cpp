@@ -6,6 +6,7 @@
 //   caption=<caption>
 //   text=<text>
 //
+// with CR and LF in them written as the two characters \r and \n.
 // Exit code 0 when a box was answered, 2 when none came in time. The tests
 // of the start-up read the program's boxes with it.
 #include <windows.h>
@@ -22,11 +23,11 @@ std::string Utf8(HWND window) {
   int bytes = WideCharToMultiByte(CP_UTF8, 0, text, n, nullptr, 0, nullptr, nullptr);
   std::string out(bytes, '\0');
   WideCharToMultiByte(CP_UTF8, 0, text, n, out.data(), bytes, nullptr, nullptr);
-  // One box text line per output line: line breaks become "\n".
+  // One output line per box text: CR and LF are written as \r and \n.
   std::string escaped;
   for (char c : out) {
-    if (c == '\r') continue;
-    if (c == '\n') escaped += "\\n";
+    if (c == '\r') escaped += "\\r";
+    else if (c == '\n') escaped += "\\n";
     else escaped += c;
   }
   return escaped;
