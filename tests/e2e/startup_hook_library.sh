@@ -36,6 +36,10 @@ rm -f "$record" "$app/assert.log"; hook "$app" nosetup
 win "$app/setup.exe" & pid=$!
 answer 6 || { kill $pid; fail "no assertion box"; }
 expect_text "the missing SetupHook is reported" "Condition: fpSetupHook"
+case "$CAPTION" in
+  "Korvex Application (Setup 1.00) / "*) ok "the report's caption is the application title" ;;
+  *) kill $pid; fail "report caption \"$CAPTION\"" ;;
+esac
 answer || { kill $pid; fail "no mode box after the report"; }
 expect_text "the mode runs after the report" "[install mode: not built yet]"
 wait $pid; RC=$?
