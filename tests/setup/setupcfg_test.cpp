@@ -41,6 +41,8 @@ TEST(LocaliseKeys, FoldsInTheLanguageAndDropsEveryOtherDottedKey) {
       {"AppName=Tool\nAppName.GER=\n", ".GER", "AppName=;"},
       // The suffix is matched at the very end only.
       {"Url.GER.old=u\n", ".GER", ""},
+      // The base of a suffixed key may hold a dot of its own: it stays.
+      {"a.b.GER=1\n", ".GER", "a.b=1;"},
       // Without a suffix no key matches, but dotted keys still go.
       {"A=1\nA.GER=2\n", "", "A=1;"},
   };
