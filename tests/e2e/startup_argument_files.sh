@@ -12,10 +12,9 @@ layout "$app"
 printf '  /LOGIT  \r\n\r\n   \r\n/LANG:FRENCH\r\n' >"$app/commandline.ini"
 printf -- '-remove\n\tKey With Blanks\t\n' >"$app/setup_commandline.ini"
 
-run_setup "$app/setup.exe" /X
-[ "$RC" = 0 ] || fail "exit code $RC"
-expect_text "-remove from setup_commandline.ini selects the uninstall mode" "[uninstall mode: not built yet]"
-expect_text "/LANG:FRENCH from commandline.ini chooses French" "Dites-nous pourquoi vous supprimez le programme."
+setup_box 0 'contains="Votre message nous aide à l'"'"'améliorer.\r\n\r\n[uninstall mode: not built yet]"' \
+  "$app/setup.exe" /X
+ok "/LANG:FRENCH and -remove from the files give the French uninstall box"
 
 lines=$(log_of "$app" | sed -n 's/^\[[^]]*\] //p')
 expected='Program Argument 0= C:\app\setup.exe

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The language library follows "LANG" (a name, a number or a "-" switch with
 # the next argument) and otherwise the thread locale, which Wine takes from
-# LC_ALL. The box shows the first page's text from the chosen library, as the
-# user sees it (so Hungarian letters need the 1250 code page of hu_HU).
+# LC_ALL. The box shows the first page's text from the chosen library, in the
+# system's code page (so Hungarian needs the 1250 of hu_HU for all its letters).
 set -u
 . "$HALVIX_SOURCE/tests/e2e/startup_lib.sh"
 fresh_prefix startup-language
@@ -18,12 +18,11 @@ hungarian1252="Ez a varázsló lépésrol lépésre végigvezeti Önt a telepít
 check() { # locale expected-text args...
   local locale=$1 want=$2; shift 2
   if [ -n "$locale" ]; then
-    LC_ALL=$locale run_setup "$app/setup.exe" "$@"
+    LC_ALL=$locale setup_box 0 "text=\"$want\\r\\n\\r\\n[install mode: not built yet]\"" "$app/setup.exe" "$@"
   else
-    run_setup "$app/setup.exe" "$@"
+    setup_box 0 "text=\"$want\\r\\n\\r\\n[install mode: not built yet]\"" "$app/setup.exe" "$@"
   fi
-  [ "$RC" = 0 ] || fail "exit code $RC with ${locale:-the default locale} and $*"
-  expect_text "${locale:-default locale} ${*:-(no arguments)}" "$want"
+  ok "${locale:-default locale} ${*:-(no arguments)}: $want"
 }
 
 check "" "$english"
