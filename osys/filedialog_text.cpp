@@ -1,7 +1,5 @@
 // The texts of the file dialogs: the platform filter made from the system's
 // filter syntax, and the files of a dialog's result.
-#include <cstring>
-
 #include "foundation/globals.h"
 #include "osys/filedialog.h"
 

@@ -2,8 +2,6 @@
 // tests, and making a directory path.
 #include "osys/paths.h"
 
-#include <cstring>
-
 #include "osys/file.h"
 #include "osys/filesystem.h"
 #include "osys/filesystem_native.h"

@@ -5,8 +5,6 @@
 // them in a worker thread with a 32 KB stack.
 #include "osys/tree.h"
 
-#include <cstring>
-
 #include "foundation/log.h"
 #include "osys/file.h"
 #include "osys/filesystem.h"

@@ -181,6 +181,29 @@ TEST_F(Tree, AnEmptyDirectoryNeverStandsForTheCurrentOne) {
   EXPECT_FALSE(OSYS::FileExists(PathIn(Root, "E").c_str()));
 }
 
+// The uninstaller deletes trees on a worker thread of OSYS::CreateThread.
+TEST_F(Tree, ADeepTreeIsDeletedOnAWorkerThread) {
+  std::string deep = PathIn(Root, "deep");
+  std::string path = deep;
+  for (int level = 0; level < 90; ++level) path = PathIn(path, "d");
+  ASSERT_TRUE(OSYS::MakePath(path.c_str()));
+  testsupport::WriteFile(PathIn(path, "f.txt"), "f");
+  struct JOB {
+    std::string Directory;
+    int Removed = -1;
+  } job{deep};
+  OSYS::THREADHANDLE worker = OSYS::CreateThread(
+      [](void* parameter) -> unsigned {
+        auto* j = static_cast<JOB*>(parameter);
+        j->Removed = OSYS::DeleteTree(j->Directory.c_str(), "*.*", true);
+        return 0;
+      },
+      &job);
+  ASSERT_TRUE(OSYS::WaitThread(worker, 60000));
+  EXPECT_EQ(job.Removed, 91);
+  EXPECT_FALSE(OSYS::FileExists(deep.c_str()));
+}
+
 TEST_F(Tree, CopyingMakesEachDirectoryBeforeItsContents) {
   std::string E = PathIn(Root, "E");
   CallLog log;
