@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The file dialogs (and message boxes) of OSYS in a fresh prefix, driven by
+# The file dialogs and message boxes of OSYS in a fresh prefix, driven by
 # the robot: what the user chose is what the calls return.
 set -eu
 . "$HALVIX_SOURCE/tests/wine/lib.sh"
@@ -50,4 +50,14 @@ file=C:\d\b.txt'
 ok "one file where several may be chosen is a list of one"
 expect open.txt 'result=C:\d\a.txt'
 ok "the open dialog returns the chosen file"
+
+drive message_boxes.robot
+expect yes.txt 'result=yes'
+expect no.txt 'result=no'
+ok "a Yes/No box returns the answer; without a caption it shows string 10001"
+expect info.txt 'result=shown'
+expect error.txt 'result=shown'
+grep -q '^  Button id=[0-9]* "OK"' "$out/info-box.txt" && [ "$(grep -c '^  Button ' "$out/info-box.txt")" = 1 ] ||
+  { cat "$out/info-box.txt"; fail "the information box has not just an OK button"; }
+ok "the information and error boxes show and return"
 rm -rf "$out"

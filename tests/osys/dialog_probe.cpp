@@ -8,16 +8,19 @@
 //   osys_dialog_probe OUT yesno|info|error CAPTION TEXT
 //
 // "-" stands for a null text; "\n" in a filter for a line feed. OUT gets
-// "result=" and the returned text (or "<null>"), then for openmany
-// "count=N" and one "file=" line per file of the list.
+// "result=" and the returned text (or "<null>"; for yesno "yes" or "no", for
+// the other boxes "shown"), then for openmany "count=N" and one "file=" line
+// per file of the list. The probe is its own language library: its string
+// 10001 (dialog_probe.rc) is the default caption of the boxes.
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "foundation/dynarray.h"
+#include "foundation/globals.h"
 #include "foundation/str.h"
+#include "osys/boxes.h"
 #include "osys/filedialog.h"
 
 namespace {
@@ -43,6 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (__argc < 3) return 3;
   std::FILE* out = std::fopen(__argv[1], "wb");
   if (out == nullptr) return 4;
+  ResourceModule = ::GetModuleHandleA(nullptr);
   STRING what(__argv[2]);
   if (what == "save" || what == "open" || what == "openmany") {
     STRING filter = FilterArgument(5);
@@ -57,6 +61,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } else {
       WriteResult(out, OSYS::FileDialog(nullptr, Argument(3), Argument(4), 1, nullptr, nullptr, filter.Buffer));
     }
+  } else if (what == "yesno") {
+    std::fprintf(out, "result=%s\n", OSYS::YesNoBox(nullptr, Argument(3), Argument(4)) ? "yes" : "no");
+  } else if (what == "info" || what == "error") {
+    if (what == "info")
+      OSYS::InfoBox(nullptr, Argument(3), Argument(4));
+    else
+      OSYS::ErrorBox(nullptr, Argument(3), Argument(4));
+    std::fprintf(out, "result=shown\n");
   } else {
     std::fclose(out);
     return 5;
