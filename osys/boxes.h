@@ -1,13 +1,10 @@
 // The three standard message boxes (MessageBoxA with MB_SETFOREGROUND),
 // owned by the window owner (a window handle or null). A null caption is
-// language string 10001 of the language library, the default caption of
-// message boxes. Product build only.
+// language string 10001 (LANGSTR::DefaultBoxCaption) of ResourceModule, the
+// default caption of message boxes. Product build only.
 #pragma once
 
 namespace OSYS {
-
-// The language string of the default message-box caption.
-constexpr int DefaultBoxCaption = 10001;
 
 // Information icon and OK.
 void InfoBox(void* owner, const char* caption, const char* text);

@@ -2,23 +2,17 @@
 #include <windows.h>
 
 #include "foundation/globals.h"
-#include "foundation/str.h"
+#include "foundation/language.h"
 #include "osys/boxes.h"
+#include "resources/langstrings.h"
 
 namespace OSYS {
 
 namespace {
 
-// Language string 10001 of the language library, read as the language
-// strings are (at most 255 characters, "<STR-ERR>" when it is missing).
-STRING DefaultCaption() {
-  char buffer[256];
-  int n = ::LoadStringA(static_cast<HMODULE>(ResourceModule), DefaultBoxCaption, buffer, sizeof buffer);
-  return STRING(n > 0 ? buffer : "<STR-ERR>");
-}
-
 int Show(void* owner, const char* caption, const char* text, UINT style) {
-  STRING shown = caption != nullptr ? STRING(caption) : DefaultCaption();
+  STRING shown =
+      caption != nullptr ? STRING(caption) : GetStringFromResource(LANGSTR::DefaultBoxCaption, ResourceModule);
   return ::MessageBoxA(static_cast<HWND>(owner), text != nullptr ? text : "", shown.Buffer, style | MB_SETFOREGROUND);
 }
 
