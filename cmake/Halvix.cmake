@@ -94,8 +94,20 @@ function(halvix_subsystem name)
   add_library(${name}_objects OBJECT ${sources})
   halvix_common(${name}_objects)
   set_target_properties(${name}_objects PROPERTIES POSITION_INDEPENDENT_CODE ON)
-  # Usage requirements (include paths, definitions) of what it declares.
-  target_link_libraries(${name}_objects PUBLIC ${S_DEPENDS} ${S_LIBS})
+  # Usage requirements (include paths, definitions) of what it declares. The
+  # two halves of the base call each other, so in layer 0 they are taken as
+  # properties: a link would add a build-order edge that closes a cycle.
+  if(S_LAYER EQUAL 0)
+    target_link_libraries(${name}_objects PUBLIC ${S_LIBS})
+    foreach(dep IN LISTS S_DEPENDS)
+      target_include_directories(${name}_objects PRIVATE
+        $<TARGET_PROPERTY:${dep},INTERFACE_INCLUDE_DIRECTORIES>)
+      target_compile_definitions(${name}_objects PRIVATE
+        $<TARGET_PROPERTY:${dep},INTERFACE_COMPILE_DEFINITIONS>)
+    endforeach()
+  else()
+    target_link_libraries(${name}_objects PUBLIC ${S_DEPENDS} ${S_LIBS})
+  endif()
 
   add_library(${name} STATIC $<TARGET_OBJECTS:${name}_objects>)
   target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
@@ -215,8 +227,10 @@ function(halvix_base_link name dep)
     target_link_libraries(${name} INTERFACE ${dep})
     return()
   endif()
-  target_link_libraries(${name} PUBLIC ${dep})
-  target_link_libraries(${name}_objects PUBLIC ${dep})
+  # An interface link only: the consumers of ${name} link ${dep} as well, but
+  # no build-order edge leads back from ${name} to ${dep}'s objects, which
+  # already depend on ${name} and would close a cycle.
+  target_link_libraries(${name} INTERFACE ${dep})
   if(TARGET ${name}_layercheck)
     target_link_libraries(${name}_layercheck PRIVATE ${dep})
   endif()
