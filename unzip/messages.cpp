@@ -13,8 +13,7 @@ void StandardStreams(int stream, const char* text, size_t n) {
   std::fflush(f);
 }
 
-char StandardInput(const char* prompt) {
-  StandardStreams(kStderr, prompt, std::strlen(prompt));
+char StandardInput(const char*) {
   char line[16];
   if (std::fgets(line, sizeof line, stdin) == nullptr) return 0;
   return line[0];
@@ -42,6 +41,7 @@ void Say(int stream, const char* format, ...) {
 void SayBytes(const void* data, size_t n) { g_sink(kStdout, static_cast<const char*>(data), n); }
 
 bool AskConsole(const char* prompt, const char* yes) {
+  g_sink(kStderr, prompt, std::strlen(prompt));
   char answer = g_answerer(prompt);
   return answer != 0 && std::strchr(yes, answer) != nullptr;
 }

@@ -13,7 +13,8 @@ namespace UNZIP {
 enum MessageStream { kStdout = 1, kStderr = 2 };
 
 using MessageSink = void (*)(int stream, const char* text, size_t n);
-// The first character of the answer to `prompt`; 0 when there is none.
+// The first character of the answer to `prompt` (already shown through the
+// sink); 0 when there is none.
 using ConsoleAnswerer = char (*)(const char* prompt);
 
 // Null restores the standard streams / standard input.
@@ -24,7 +25,8 @@ void SetConsoleAnswerer(ConsoleAnswerer answerer);
 void Say(int stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // Raw bytes to standard output (extraction to the screen, -c and -p).
 void SayBytes(const void* data, size_t n);
-// Asks the console; true for an answer beginning with one of `yes`.
+// Shows `prompt` and asks the console; true for an answer beginning with one
+// of the characters of `yes`.
 bool AskConsole(const char* prompt, const char* yes);
 
 }  // namespace UNZIP

@@ -126,8 +126,9 @@ std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* l
     Put32(out, offsets[k]);
     PutBytes(out, m.name);
   }
-  const uint64_t central_size = out.size() - central;
+  // The gap counts in the directory's size, so the offsets stay right.
   if (o.leave_out_end_after_central) PutBytes(out, "GAP!");
+  const uint64_t central_size = out.size() - central;
   l.end_offset = out.size();
   Put32(out, 0x06054b50u);
   Put16(out, o.this_disk);

@@ -43,7 +43,7 @@ struct ARCHIVEOPTIONS {
   bool zero_central_offset = false;
   bool break_central_signature = false;
   bool break_local_signature = false;  // of the first member
-  bool leave_out_end_after_central = false;  // bytes between central directory and end record
+  bool leave_out_end_after_central = false;  // four bytes after the last central header
 };
 
 struct ARCHIVELAYOUT {
