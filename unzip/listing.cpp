@@ -10,8 +10,8 @@ namespace UNZIP {
 namespace {
 
 const char* MethodName(int method, char* scratch) {
-  static const char* const names[] = {"Stored", "Shrunk", "Reduced1", "Reduced2", "Reduced3",
-                                      "Reduced4", "Implode", "Token", "Deflated"};
+  static const char* const names[] = {"Stored", "Shrunk", "Reduce1", "Reduce2", "Reduce3",
+                                      "Reduce4", "Implode", "Token", "Deflate"};
   if (method >= 0 && method <= 8 && method != 7) return names[method];
   std::snprintf(scratch, 16, "Unk:%03d", method % 1000);
   return scratch;
