@@ -7,10 +7,10 @@
 
 namespace ZIPPACK {
 
-std::vector<uint8_t> Deflate(const uint8_t* data, size_t n) {
+std::vector<uint8_t> Deflate(const uint8_t* data, size_t n, int level) {
   z_stream zs;
   std::memset(&zs, 0, sizeof zs);
-  deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+  deflateInit2(&zs, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
   std::vector<uint8_t> out;
   uint8_t chunk[65536];
   zs.next_in = const_cast<Bytef*>(data);

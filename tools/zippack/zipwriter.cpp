@@ -45,10 +45,10 @@ std::vector<uint8_t> ZIPWRITER::Encode(const MEMBERSPEC& m, uint16_t* method, ui
       *method = 6;
       *flags = static_cast<uint16_t>(m.implode_flags & 6);
       return Implode(d, n, m.implode_flags);
-    case METHOD::kDeflate: *method = 8; return Deflate(d, n);
+    case METHOD::kDeflate: *method = 8; return Deflate(d, n, m.deflate_level);
     case METHOD::kAuto: break;
   }
-  std::vector<uint8_t> deflated = Deflate(d, n);
+  std::vector<uint8_t> deflated = Deflate(d, n, m.deflate_level);
   if (deflated.size() < n) {
     *method = 8;
     return deflated;

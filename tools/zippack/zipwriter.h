@@ -19,6 +19,7 @@ struct MEMBERSPEC {
   std::vector<uint8_t> data;
   METHOD method = METHOD::kAuto;
   unsigned implode_flags = 0;  // 2: 8 KiB dictionary, 4: literal tree
+  int deflate_level = 9;
   uint16_t dos_time = 0x6000;  // 12:00:00
   uint16_t dos_date = 0x5a21;  // 2025-01-01
   uint32_t external_attributes = 0x20;  // archive
