@@ -148,7 +148,8 @@ int Run(RUN& run) {
     run.Raise(3);
     return run.status;
   }
-  run.fat_destination = OSYS::IsFatVolume(run.options.directory ? run.options.directory : ".");
+  const OPTIONS& o = run.options;
+  if (!o.Listing() && !o.test && !o.to_screen) run.fat_destination = OSYS::IsFatVolume(o.directory ? o.directory : ".");
 
   bool* matched = nullptr;
   if (run.options.pattern_count > 0) {

@@ -12,6 +12,7 @@
 #include "unzip/crc32.h"
 #include "unzip/decode.h"
 #include "unzip/decoders.h"
+#include "unzip/messages.h"
 #include "unzip/sftree.h"
 
 namespace {
@@ -48,7 +49,13 @@ struct DECODED {
   uint32_t crc;
 };
 
-DECODED Decode(int method, unsigned flags, const Bytes& coded, uint64_t size, uint64_t declared_csize = UINT64_MAX) {
+std::string& Messages() {
+  static std::string m;
+  return m;
+}
+
+DECODED Decode(int method, unsigned flags, const Bytes& coded, uint64_t size, uint64_t declared_csize = UINT64_MAX,
+               int quiet = 1) {
   MEMORYSOURCE src{&coded};
   uint8_t buffer[UNZIP::MEMBERINPUT::kBufferSize];
   UNZIP::MEMBERINPUT in(MEMORYSOURCE::Read, &src, declared_csize == UINT64_MAX ? coded.size() : declared_csize, buffer);
@@ -57,7 +64,7 @@ DECODED Decode(int method, unsigned flags, const Bytes& coded, uint64_t size, ui
   UNZIP::SLIDE slide(window, COLLECTOR::Write, &sink);
   slide.Begin();
   bool ended = false;
-  UNZIP::DECODEJOB job{method, flags, size, "member", 1};
+  UNZIP::DECODEJOB job{method, flags, size, "member", quiet};
   int status = UNZIP::DecodeMember(job, in, slide, &ended);
   slide.Flush();
   return {status, sink.out, sink.pieces, slide.Crc()};
@@ -151,6 +158,23 @@ TEST(Decoders, EachMethodRestoresWhatOurEncoderWrote) {
   }
 }
 
+TEST(Decoders, EightKilobyteDictionaryReachesBackFurtherThanFour) {
+  // A random block repeated 6000 bytes later: only the 8 KiB dictionary
+  // can copy it, so only that variant shrinks it.
+  Bytes block = Random(6000, 9);
+  Bytes data = block;
+  data.insert(data.end(), block.begin(), block.end());
+  for (unsigned flags : {0u, 4u, 2u, 6u}) {
+    Bytes coded = ZIPPACK::Implode(data.data(), data.size(), flags);
+    EXPECT_TRUE(Decode(6, flags, coded, data.size()).out == data) << flags;
+    if (flags & 2) {
+      EXPECT_LT(coded.size(), data.size() * 3 / 4) << flags;
+    } else {
+      EXPECT_GT(coded.size(), data.size() * 3 / 4) << flags;
+    }
+  }
+}
+
 TEST(Decoders, ShrinkSurvivesPartialClearsOfAFullTable) {
   // Random bytes with some repetition fill all 8192 codes several times over.
   Bytes data = Random(300000, 5);
@@ -232,7 +256,12 @@ TEST(Decoders, DamagedTreesAndUnknownMethods) {
   Bytes bad_tree = {0x00, 0x0f, 0x00, 0x0f};
   EXPECT_EQ(Decode(6, 0, bad_tree, 10).status, 2);
   // A dynamic deflate block whose literal/length code is incomplete.
-  EXPECT_EQ(Decode(8, 0, IncompleteLiteralTree(), 10).status, 2);
+  UNZIP::SetMessageSink([](int, const char* t, size_t n) { Messages().append(t, n); });
+  Messages().clear();
+  DECODED d = Decode(8, 0, IncompleteLiteralTree(), 10, UINT64_MAX, 0);
+  UNZIP::SetMessageSink(nullptr);
+  EXPECT_EQ(d.status, 2);
+  EXPECT_EQ(Messages(), "(incomplete l-tree)  \n  error:  invalid compressed data for inflate format\n");
   EXPECT_EQ(Decode(9, 0, Bytes{1, 2, 3}, 3).status, 1);
 }
 

@@ -368,6 +368,21 @@ TEST_F(Engine, WriteFailureAsksWhetherToGoOn) {
   EXPECT_EQ(Read("w/w.txt").size(), data.size() - 32768);  // one window piece lost
 }
 
+TEST_F(Engine, ScreenOutputCommentAndTestReport) {
+  ZIPPACK::ARCHIVEOPTIONS o;
+  o.comment = "archive comment here";
+  Bytes data = {'s', 'h', 'o', 'w', 'n', '\n'};
+  std::string zip = Archive({Member("a.txt", data), Member("b.txt", TextBytes(4000))}, o);
+  RESULT screen = Unzip({"-p", zip, "a.txt"});
+  EXPECT_EQ(screen.status, 0);
+  EXPECT_EQ(screen.out, "shown\n");
+  EXPECT_FALSE(Exists("a.txt"));
+  RESULT comment = Unzip({"-z", "-l", zip});
+  EXPECT_NE(comment.out.find("archive comment here"), std::string::npos) << comment.out;
+  RESULT test = Unzip({"-t", zip});
+  EXPECT_NE(test.out.find("    testing: b.txt   OK"), std::string::npos) << test.out;
+}
+
 // --- lying sizes ------------------------------------------------------------------
 
 TEST_F(Engine, DeclaredSizesThatLieAreBoundedByTheData) {
