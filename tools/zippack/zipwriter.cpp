@@ -73,6 +73,22 @@ void ZIPWRITER::Add(MEMBERSPEC member) {
   entries_.push_back(std::move(e));
 }
 
+// The fields local and central headers share, from "version needed" to the
+// name's length.
+void ZIPWRITER::PutSharedFields(std::vector<uint8_t>& out, const ENTRY& e, const std::string& name) {
+  const MEMBERSPEC& m = e.spec;
+  bool directory = !m.name.empty() && m.name.back() == '/';
+  Put16(out, m.version_needed.value_or(e.method == 8 || directory ? 20 : 10));
+  Put16(out, e.flags);
+  Put16(out, m.method_field.value_or(e.method));
+  Put16(out, m.dos_time);
+  Put16(out, m.dos_date);
+  Put32(out, e.crc);
+  Put32(out, m.compressed_size.value_or(static_cast<uint32_t>(e.coded.size())));
+  Put32(out, m.uncompressed_size.value_or(static_cast<uint32_t>(m.data.size())));
+  Put16(out, static_cast<uint32_t>(name.size()));
+}
+
 std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* layout) {
   std::vector<uint8_t> out = o.stub;
   const uint64_t base = o.stub.size();
@@ -81,21 +97,11 @@ std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* l
   for (size_t k = 0; k < entries_.size(); ++k) {
     const ENTRY& e = entries_[k];
     const MEMBERSPEC& m = e.spec;
-    bool directory = !m.name.empty() && m.name.back() == '/';
-    uint16_t needed = m.version_needed.value_or(e.method == 8 || directory ? 20 : 10);
     const std::string& local_name = m.local_name ? *m.local_name : m.name;
     offsets.push_back(static_cast<uint32_t>(out.size() - base));
     l.local_offsets.push_back(out.size());
     Put32(out, (k == 0 && o.break_local_signature) ? 0x04034b51u : 0x04034b50u);
-    Put16(out, needed);
-    Put16(out, e.flags);
-    Put16(out, m.method_field.value_or(e.method));
-    Put16(out, m.dos_time);
-    Put16(out, m.dos_date);
-    Put32(out, e.crc);
-    Put32(out, m.compressed_size.value_or(static_cast<uint32_t>(e.coded.size())));
-    Put32(out, m.uncompressed_size.value_or(static_cast<uint32_t>(m.data.size())));
-    Put16(out, static_cast<uint32_t>(local_name.size()));
+    PutSharedFields(out, e, local_name);
     Put16(out, 0);
     PutBytes(out, local_name);
     out.insert(out.end(), e.coded.begin(), e.coded.end());
@@ -105,19 +111,9 @@ std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* l
   for (size_t k = 0; k < entries_.size(); ++k) {
     const ENTRY& e = entries_[k];
     const MEMBERSPEC& m = e.spec;
-    bool directory = !m.name.empty() && m.name.back() == '/';
-    uint16_t needed = m.version_needed.value_or(e.method == 8 || directory ? 20 : 10);
     Put32(out, o.break_central_signature ? 0x02014b51u : 0x02014b50u);
     Put16(out, static_cast<uint32_t>(m.host) << 8 | 20);
-    Put16(out, needed);
-    Put16(out, e.flags);
-    Put16(out, m.method_field.value_or(e.method));
-    Put16(out, m.dos_time);
-    Put16(out, m.dos_date);
-    Put32(out, e.crc);
-    Put32(out, m.compressed_size.value_or(static_cast<uint32_t>(e.coded.size())));
-    Put32(out, m.uncompressed_size.value_or(static_cast<uint32_t>(m.data.size())));
-    Put16(out, static_cast<uint32_t>(m.name.size()));
+    PutSharedFields(out, e, m.name);
     Put16(out, 0);  // extra field
     Put16(out, 0);  // comment
     Put16(out, 0);  // disk number start

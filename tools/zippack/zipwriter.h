@@ -69,6 +69,8 @@ class ZIPWRITER {
     uint16_t flags;
     uint32_t crc;
   };
+  static void PutSharedFields(std::vector<uint8_t>& out, const ENTRY& e, const std::string& name);
+
   std::vector<ENTRY> entries_;
 };
 
