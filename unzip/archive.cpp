@@ -15,7 +15,25 @@ bool ARCHIVE::Open(const char* name) {
   }
   buffer_start_ = 0;
   length_ = at_ = 0;
+  file_position_ = -1;
   return true;
+}
+
+int ARCHIVE::ReadFile(int64_t position, uint8_t* dst, size_t n) {
+  if (position != file_position_) {
+    file_position_ = OSYS::File::Seek(file_, position, OSYS::File::Origin::Begin);
+    if (file_position_ != position) {
+      file_position_ = -1;
+      return -1;
+    }
+  }
+  int got = OSYS::File::Read(file_, dst, static_cast<int>(n));
+  if (got < 0) {
+    file_position_ = -1;
+    return -1;
+  }
+  file_position_ += got;
+  return got;
 }
 
 void ARCHIVE::Close() {
@@ -37,8 +55,7 @@ bool ARCHIVE::Seek(int64_t position) {
 bool ARCHIVE::Fill() {
   buffer_start_ += static_cast<int64_t>(length_);
   length_ = at_ = 0;
-  if (OSYS::File::Seek(file_, buffer_start_, OSYS::File::Origin::Begin) < 0) return false;
-  int got = OSYS::File::Read(file_, buffer_, static_cast<int>(MEMBERINPUT::kBufferSize));
+  int got = ReadFile(buffer_start_, buffer_, MEMBERINPUT::kBufferSize);
   if (got <= 0) return false;
   length_ = static_cast<size_t>(got);
   return true;
@@ -65,8 +82,8 @@ size_t ARCHIVE::ReadInto(uint8_t* dst, size_t n) {
   std::memmove(dst, buffer_ + at_, done);
   buffer_start_ = position + static_cast<int64_t>(done);
   length_ = at_ = 0;
-  if (done < n && OSYS::File::Seek(file_, buffer_start_, OSYS::File::Origin::Begin) >= 0) {
-    int got = OSYS::File::Read(file_, dst + done, static_cast<int>(n - done));
+  if (done < n) {
+    int got = ReadFile(buffer_start_, dst + done, n - done);
     if (got > 0) {
       done += static_cast<size_t>(got);
       buffer_start_ += got;
@@ -76,13 +93,13 @@ size_t ARCHIVE::ReadInto(uint8_t* dst, size_t n) {
 }
 
 bool ARCHIVE::ReadAt(int64_t position, uint8_t* dst, size_t n) {
-  if (position < 0 || OSYS::File::Seek(file_, position, OSYS::File::Origin::Begin) < 0) return false;
-  // The buffer no longer matches the file position.
+  if (position < 0) return false;
+  // The buffer no longer matches the reading position.
   buffer_start_ = position + static_cast<int64_t>(n);
   length_ = at_ = 0;
   size_t done = 0;
   while (done < n) {
-    int got = OSYS::File::Read(file_, dst + done, static_cast<int>(n - done));
+    int got = ReadFile(position + static_cast<int64_t>(done), dst + done, n - done);
     if (got <= 0) return false;
     done += static_cast<size_t>(got);
   }

@@ -78,6 +78,9 @@ class ARCHIVE {
 
  private:
   bool Fill();
+  // Reads at `position` straight from the file, seeking only when the file
+  // is elsewhere (most reads follow the previous one).
+  int ReadFile(int64_t position, uint8_t* dst, size_t n);
 
   OSYS::File::Handle file_ = nullptr;
   int64_t size_ = 0;
@@ -85,6 +88,7 @@ class ARCHIVE {
   int64_t buffer_start_ = 0;  // archive offset of buffer_[0]
   size_t length_ = 0;         // valid bytes in the buffer
   size_t at_ = 0;             // read position in the buffer
+  int64_t file_position_ = -1;  // where the file is; -1 unknown
 };
 
 struct RUN {
