@@ -1,4 +1,7 @@
 // STRING::Load and STRING::Save: a whole file into or out of a string.
+#include <memory>
+#include <new>
+
 #include "foundation/str.h"
 #include "foundation/textfile.h"
 
@@ -11,12 +14,14 @@ int STRING::Load(const char* fileName, const char* mode) {
   TEXTREADER reader(file, m.Text);
   STRING content(BlockSize);
   content.Make(0, nullptr);
-  char piece[8192];
+  constexpr int PieceSize = 8192;
+  std::unique_ptr<char[]> buffer(new (std::nothrow) char[PieceSize]);
+  if (buffer == nullptr) return 0;
   for (;;) {
-    int n = reader.Read(piece, sizeof piece);
+    int n = reader.Read(buffer.get(), PieceSize);
     if (n < 0) return 0;  // a read failure leaves the string as it was
-    content.Append(piece, n);
-    if (n < static_cast<int>(sizeof piece)) break;
+    content.Append(buffer.get(), n);
+    if (n < PieceSize) break;
   }
   int grownBlockSize = content.BlockSize;
   int flags = Flags | (content.Flags & STRINGFLAG_DYNABLOCK);

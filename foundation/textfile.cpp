@@ -1,6 +1,6 @@
 #include "foundation/textfile.h"
 
-#include <cstring>
+#include <new>
 
 STREAMMODE ParseStreamMode(const char* mode) {
   STREAMMODE m{false, true, OSYS::File::Access::Read};
@@ -21,10 +21,17 @@ STREAMMODE ParseStreamMode(const char* mode) {
   return m;
 }
 
+TEXTREADER::TEXTREADER(OSYS::File::Handle file, bool text)
+    : File(file), Text(text), Raw(new (std::nothrow) char[RawSize]) {
+  if (Raw == nullptr) Failed = Ended = true;
+}
+
+TEXTREADER::~TEXTREADER() { delete[] Raw; }
+
 int TEXTREADER::Next() {
   if (RawPos == RawLength) {
     if (Ended) return -1;
-    RawLength = OSYS::File::Read(File, Raw, sizeof Raw);
+    RawLength = OSYS::File::Read(File, Raw, RawSize);
     RawPos = 0;
     if (RawLength < 0) {
       RawLength = 0;
@@ -64,7 +71,7 @@ int TEXTREADER::Read(char* buffer, int count) {
 
 bool WriteStream(OSYS::File::Handle file, const char* data, int length, bool text) {
   if (!text) return OSYS::File::Write(file, data, length);
-  char out[8192];
+  char out[2048];
   int used = 0;
   for (int i = 0; i < length; ++i) {
     if (used >= static_cast<int>(sizeof out) - 2) {

@@ -18,7 +18,10 @@ STREAMMODE ParseStreamMode(const char* mode);
 // Reads a file in text or binary mode.
 class TEXTREADER {
  public:
-  TEXTREADER(OSYS::File::Handle file, bool text) : File(file), Text(text) {}
+  TEXTREADER(OSYS::File::Handle file, bool text);
+  ~TEXTREADER();
+  TEXTREADER(const TEXTREADER&) = delete;
+  TEXTREADER& operator=(const TEXTREADER&) = delete;
 
   // Up to count bytes into buffer; fewer only at the end of the data.
   // -1 when the file could not be read.
@@ -33,7 +36,8 @@ class TEXTREADER {
   bool Ended = false;
   bool Failed = false;
   int Pending = -1;  // a byte read ahead after a CR
-  char Raw[8192];
+  static constexpr int RawSize = 8192;
+  char* Raw;  // on the heap: threads of the system have small stacks
   int RawLength = 0;
   int RawPos = 0;
 };
