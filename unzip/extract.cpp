@@ -219,6 +219,7 @@ void ExtractEntry(RUN& run, const ENTRY& e, unsigned number) {
   int status = DecodeMember(job, in, slide, &ended);
   if (!ended) slide.Flush();
   if (out.status > status) status = out.status;
+  if (out.status == 50) run.write_abandoned = true;
 
   if (out.file != nullptr) {
     OSYS::File::Close(out.file);

@@ -102,6 +102,7 @@ struct RUN {
   int status = 0;                      // highest status so far
   unsigned skipped = 0;                // members skipped as unsupported
   bool first_member_done = false;      // re-compensation is tried only once
+  bool write_abandoned = false;        // a write failed and the user did not go on
   unsigned listed = 0;
 
   void Raise(int s) {

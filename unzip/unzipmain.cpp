@@ -112,13 +112,14 @@ void Walk(RUN& run, int64_t central_start, bool* matched) {
       listing.Member(*e);
     } else {
       ExtractEntry(run, *e, k);
-      // A write that cannot go on ends the run.
-      if (run.status >= 50) break;
+      // A write the user did not go on from (disk full) ends the run; a file
+      // that cannot be created ends only its member.
+      if (run.write_abandoned) break;
     }
   }
   delete e;
   if (o.Listing()) listing.Totals();
-  if (complete && run.status < 50) {
+  if (complete && !run.write_abandoned) {
     uint8_t sig[4];
     if (!a.Seek(position) || !a.ReadExact(sig, 4) || !(sig[0] == 'P' && sig[1] == 'K' && sig[2] == 5 && sig[3] == 6)) {
       Say(kStderr, "note:  didn't find end-of-central-dir signature at end of central dir.\n");
