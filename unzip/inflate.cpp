@@ -7,9 +7,13 @@
 #include <cstring>
 
 #include "unzip/decoders.h"
+#include "unzip/memory.h"
 
 namespace UNZIP {
 namespace {
+
+voidpf ZlibAllocate(voidpf, uInt items, uInt size) { return Allocate(static_cast<size_t>(items) * size); }
+void ZlibRelease(voidpf, voidpf block) { Release(block); }
 
 InflateTreeFault TreeFaultOf(const char* message) {
   if (message == nullptr) return kTreesOk;
@@ -57,6 +61,8 @@ int DecodeInflate(MEMBERINPUT& in, SLIDE& out, uint64_t size, InflateTreeFault* 
   *fault = kTreesOk;
   z_stream zs;
   std::memset(&zs, 0, sizeof zs);
+  zs.zalloc = ZlibAllocate;
+  zs.zfree = ZlibRelease;
   int init = inflateInit2(&zs, -MAX_WBITS);
   if (init == Z_MEM_ERROR) return kDecodeMemory;
   if (init != Z_OK) return kDecodeBad;

@@ -1,8 +1,7 @@
 #include "unzip/options.h"
 
 #include <cstring>
-#include <new>
-
+#include "unzip/memory.h"
 #include "unzip/messages.h"
 
 namespace UNZIP {
@@ -51,7 +50,7 @@ bool TakeLetters(const char* word, OPTIONS* o, bool* wants_directory) {
 char** CopyWords(int argc, char** argv) {
   size_t bytes = sizeof(char*) * static_cast<size_t>(argc + 1);
   for (int i = 0; i < argc; ++i) bytes += std::strlen(argv[i]) + 1;
-  char* block = new (std::nothrow) char[bytes];
+  char* block = static_cast<char*>(Allocate(bytes));
   if (block == nullptr) return nullptr;
   char** words = reinterpret_cast<char**>(block);
   char* text = block + sizeof(char*) * static_cast<size_t>(argc + 1);
@@ -64,7 +63,7 @@ char** CopyWords(int argc, char** argv) {
   return words;
 }
 
-void ReleaseWords(char** words) { delete[] reinterpret_cast<char*>(words); }
+void ReleaseWords(char** words) { Release(words); }
 
 int ParseOptions(int argc, char** w, OPTIONS* o) {
   *o = OPTIONS{};

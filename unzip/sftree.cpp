@@ -1,6 +1,6 @@
 #include "unzip/sftree.h"
 
-#include <new>
+#include "unzip/memory.h"
 
 namespace UNZIP {
 namespace {
@@ -43,7 +43,7 @@ bool ShannonFanoCodes(const uint8_t* lengths, int n, uint16_t* codes) {
   return true;
 }
 
-SFTABLE::~SFTABLE() { delete[] entries_; }
+SFTABLE::~SFTABLE() { Release(entries_); }
 
 SFTABLE::BuildResult SFTABLE::Build(const uint8_t* lengths, int n, int primary_bits) {
   uint16_t codes[256];
@@ -66,8 +66,8 @@ SFTABLE::BuildResult SFTABLE::Build(const uint8_t* lengths, int n, int primary_b
     if (sub_bits[i] != 0) total += 1u << sub_bits[i];
   }
 
-  delete[] entries_;
-  entries_ = new (std::nothrow) ENTRY[total];
+  Release(entries_);
+  entries_ = static_cast<ENTRY*>(Allocate(sizeof(ENTRY) * total));
   if (entries_ == nullptr) return kNoMemory;
   for (unsigned i = 0; i < total; ++i) entries_[i] = ENTRY{0, 0, kEmpty};
   primary_ = p;

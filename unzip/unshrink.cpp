@@ -13,9 +13,8 @@
 // Damaged data cannot make the decoder loop or overrun: a string is expanded
 // in at most 8192 steps, and a code that is neither defined nor the next free
 // one ends the member (the CRC check reports it).
-#include <new>
-
 #include "unzip/decoders.h"
+#include "unzip/memory.h"
 
 namespace UNZIP {
 namespace {
@@ -132,10 +131,10 @@ class UNSHRINKER {
 }  // namespace
 
 int DecodeUnshrink(MEMBERINPUT& in, SLIDE& out, uint64_t uncompressed_size) {
-  SHRINKTABLES* tables = new (std::nothrow) SHRINKTABLES;
+  auto* tables = static_cast<SHRINKTABLES*>(Allocate(sizeof(SHRINKTABLES)));
   if (tables == nullptr) return kDecodeMemory;
   int result = UNSHRINKER(*tables).Run(in, out, uncompressed_size);
-  delete tables;
+  Release(tables);
   return result;
 }
 

@@ -7,7 +7,6 @@
 //   5. the central directory walk: listing, or extraction of what matches
 //   6. patterns that matched nothing; the end record after the directory
 #include <cstring>
-#include <new>
 
 #include "osys/filetime.h"
 #include "unzip/central.h"
@@ -17,6 +16,7 @@
 #include "unzip/listing.h"
 #include "unzip/mapname.h"
 #include "unzip/match.h"
+#include "unzip/memory.h"
 #include "unzip/messages.h"
 #include "unzip/options.h"
 #include "unzip/run.h"
@@ -84,12 +84,8 @@ void Walk(RUN& run, int64_t central_start, bool* matched) {
   LISTING listing(run);
   if (o.Listing()) listing.Header();
   int64_t position = central_start;
-  ENTRY* e = new (std::nothrow) ENTRY;
-  if (e == nullptr) {
-    Say(kStderr, "error:  can't allocate unzip buffers\n");
-    run.Raise(4);
-    return;
-  }
+  ENTRY entry;
+  ENTRY* e = &entry;
   bool complete = true;
   for (unsigned k = 1; k <= run.end.entries; ++k) {
     if (!a.Seek(position)) {
@@ -117,7 +113,6 @@ void Walk(RUN& run, int64_t central_start, bool* matched) {
       if (run.write_abandoned) break;
     }
   }
-  delete e;
   if (o.Listing()) listing.Totals();
   if (complete && !run.write_abandoned) {
     uint8_t sig[4];
@@ -154,11 +149,13 @@ int Run(RUN& run) {
 
   bool* matched = nullptr;
   if (run.options.pattern_count > 0) {
-    matched = new (std::nothrow) bool[static_cast<size_t>(run.options.pattern_count)]();
+    size_t n = static_cast<size_t>(run.options.pattern_count);
+    matched = static_cast<bool*>(Allocate(n * sizeof(bool)));
     if (matched == nullptr) {
       Say(kStderr, "error:  can't allocate unzip buffers\n");
       return 4;
     }
+    for (size_t k = 0; k < n; ++k) matched[k] = false;
   }
   Walk(run, central_start, matched);
   for (int k = 0; matched && k < run.options.pattern_count; ++k) {
@@ -167,7 +164,7 @@ int Run(RUN& run) {
       run.Raise(1);
     }
   }
-  delete[] matched;
+  Release(matched);
   if (run.skipped > 0) run.Raise(1);
   return run.status;
 }
@@ -192,20 +189,20 @@ int UnzipMain(int argc, char** argv) {
     status = 3;
   }
   if (status == 0) {
-    uint8_t* input = new (std::nothrow) uint8_t[MEMBERINPUT::kBufferSize + 4];
-    uint8_t* window = new (std::nothrow) uint8_t[SLIDE::kSize];
-    ARCHIVE* archive = input ? new (std::nothrow) ARCHIVE(input) : nullptr;
-    if (input == nullptr || window == nullptr || archive == nullptr) {
+    auto* input = static_cast<uint8_t*>(Allocate(MEMBERINPUT::kBufferSize + 4));
+    auto* window = static_cast<uint8_t*>(Allocate(SLIDE::kSize));
+    if (input == nullptr || window == nullptr) {
       Say(kStderr, "error:  can't allocate unzip buffers\n");
       status = 4;
     } else {
-      run.archive = archive;
+      ARCHIVE archive(input);
+      run.archive = &archive;
       run.window = window;
       status = Run(run);
+      run.archive = nullptr;
     }
-    delete archive;
-    delete[] window;
-    delete[] input;
+    Release(window);
+    Release(input);
   }
   ReleaseWords(words);
   return status;

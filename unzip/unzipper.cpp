@@ -1,10 +1,10 @@
 #include "unzip/unzipper.h"
 
 #include <cstring>
-#include <new>
 
 #include "foundation/log.h"
 #include "osys/file.h"
+#include "unzip/memory.h"
 
 namespace {
 
@@ -30,10 +30,10 @@ void BackslashesToSlashes(STRING& s) {
 class ARGUMENTS {
  public:
   explicit ARGUMENTS(int count) : count_(count) {
-    block_ = new (std::nothrow) char[static_cast<size_t>(count) * UNZIPPER::kWordSize];
-    ASSERTION(block_ != nullptr, "adr");
+    block_ = static_cast<char*>(UNZIP::Allocate(static_cast<size_t>(count) * UNZIPPER::kWordSize));
+    ReportAssertion(block_ != nullptr, "adr", __FILE__, __LINE__, "argument block of UNZIPPER", 0);
   }
-  ~ARGUMENTS() { delete[] block_; }
+  ~ARGUMENTS() { UNZIP::Release(block_); }
   ARGUMENTS(const ARGUMENTS&) = delete;
   ARGUMENTS& operator=(const ARGUMENTS&) = delete;
 
@@ -170,11 +170,11 @@ bool UNZIPPER::ListedAndPresent(const STRING& list, const char* member, const ch
 
 int UNZIPPER::Extract(const char* member, const char* directory, int* ran) {
   ARGUMENTS words(6);
+  if (ran) *ran = 0;
   if (!words.Allocated()) return 0;
   MakeLeadingLevels(directory);
   if (!words.Set(0, "unzip") || !words.Set(1, "-qq") || !words.Set(2, ArchiveName) || !words.Set(3, member) ||
       !words.Set(4, "-d") || !words.Set(5, directory)) {
-    if (ran) *ran = 0;
     return 0;
   }
   bool extract = !ListedAndPresent(ProtectList, member, directory, nullptr);

@@ -6,6 +6,7 @@
 #include "osys/filetime.h"
 #include "tests/unzip/fixture.h"
 #include "unzip/match.h"
+#include "unzip/memory.h"
 
 namespace UNZIPTEST {
 namespace {
@@ -233,6 +234,37 @@ TEST_F(Engine, MemberStatuses) {
   }
 }
 
+TEST_F(Engine, VmsMembersAskAndVolumeLabelsNeedTheirOption) {
+  auto vms = Member("vms.txt", TextBytes(30));
+  vms.version_needed = 0x0214;  // VMS, 2.0: asked about
+  auto vms_new = Member("vmsnew.txt", TextBytes(30));
+  vms_new.version_needed = 0x022b;  // VMS, 4.3: beyond what can be done
+  auto label = Member("DISKLABEL", {});
+  label.host = 0;
+  label.external_attributes = 0x08;
+  std::string zip = Archive({vms, vms_new, label, Member("plain.txt", TextBytes(5))});
+  ConsoleAnswer() = 'n';
+  RESULT no = Unzip({"-qq", zip, "vms.txt", "-d", Path("v")});
+  EXPECT_EQ(no.status, 1);
+  EXPECT_NE(no.err.find("vms.txt:  stored in VMS format.  Extract anyway? (y/n) "), std::string::npos) << no.err;
+  EXPECT_FALSE(Exists("v/vms.txt"));
+  ConsoleAnswer() = 'y';
+  EXPECT_EQ(Unzip({"-qq", zip, "vms.txt", "-d", Path("v")}).status, 0);
+  ConsoleAnswer() = 'n';
+  EXPECT_EQ(Read("v/vms.txt"), TextBytes(30));
+  EXPECT_EQ(Unzip({"-qq", "-o", zip, "vms.txt", "-d", Path("o")}).status, 0);  // -o does not ask
+  RESULT too_new = Unzip({"-qq", zip, "vmsnew.txt", "-d", Path("v")});
+  EXPECT_EQ(too_new.status, 1);
+  EXPECT_NE(too_new.err.find("need VMS compat. v4.3 (can do v4.2)"), std::string::npos) << too_new.err;
+  // The label is neither listed nor lower-cased; -$ shows it.
+  UnzipClearCapture();
+  Unzip({"-l", zip});
+  EXPECT_STREQ(UnzipNameTable[2], "plain.txt");
+  UnzipClearCapture();
+  Unzip({"-l", "-$", zip});
+  EXPECT_STREQ(UnzipNameTable[2], "DISKLABEL");
+}
+
 TEST_F(Engine, ReadOnlyTargetIsReplacedAndLeftWritable) {
   Bytes data = TextBytes(400);
   auto m = Member("conf.ini", data);
@@ -382,6 +414,41 @@ TEST_F(Engine, ScreenOutputCommentAndTestReport) {
   EXPECT_NE(comment.out.find("archive comment here"), std::string::npos) << comment.out;
   RESULT test = Unzip({"-t", zip});
   EXPECT_NE(test.out.find("    testing: b.txt   OK"), std::string::npos) << test.out;
+}
+
+TEST_F(Engine, OutOfMemoryGivesStatusFourForBuffersAndFiveForDecoders) {
+  struct { const char* member; METHOD method; const char* message; } cases[] = {
+      {"s.txt", METHOD::kShrink, "  error:  not enough memory to unshrink s.txt"},
+      {"i.txt", METHOD::kImplode, "  error:  not enough memory to explode i.txt"},
+      {"d.txt", METHOD::kDeflate, "  error:  not enough memory to inflate d.txt"},
+  };
+  std::vector<ZIPPACK::MEMBERSPEC> members;
+  for (auto& c : cases) members.push_back(Member(c.member, TextBytes(5000), c.method));
+  std::string zip = Archive(members);
+  for (auto& c : cases) {
+    bool buffers = false, decoder = false, succeeded = false;
+    for (int n = 1; n <= 20 && !succeeded; ++n) {
+      UNZIP::FailNthAllocation(n);
+      RESULT r = Unzip({"-qq", zip, c.member, "-d", Path("m")});
+      UNZIP::FailNthAllocation(0);
+      if (r.status == 4) buffers = r.err.find("error:  can't allocate unzip buffers") != std::string::npos;
+      if (r.status == 5) decoder = r.err.find(c.message) != std::string::npos;
+      succeeded = r.status == 0;
+      EXPECT_TRUE(r.status == 0 || r.status == 4 || r.status == 5) << c.member << " " << n << ": " << r.All();
+    }
+    EXPECT_TRUE(buffers) << c.member;
+    EXPECT_TRUE(decoder) << c.member;
+    EXPECT_TRUE(succeeded) << c.member;
+  }
+  // Not quiet: the longer message.
+  RESULT verbose{0, "", ""};
+  for (int n = 1; n <= 20 && verbose.status != 5; ++n) {
+    UNZIP::FailNthAllocation(n);
+    verbose = Unzip({zip, "s.txt", "-d", Path("m")});
+    UNZIP::FailNthAllocation(0);
+  }
+  EXPECT_EQ(verbose.status, 5);
+  EXPECT_NE(verbose.err.find("\n  error:  not enough memory for unshrink operation\n"), std::string::npos) << verbose.err;
 }
 
 // --- lying sizes ------------------------------------------------------------------

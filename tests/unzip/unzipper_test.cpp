@@ -4,6 +4,7 @@
 
 #include "foundation/log.h"
 #include "tests/unzip/fixture.h"
+#include "unzip/memory.h"
 #include "unzip/unzipper.h"
 
 namespace UNZIPTEST {
@@ -133,6 +134,17 @@ TEST_F(Unzipper, DestinationLevelsAreCreatedAndFailuresReturnZero) {
   EXPECT_EQ(u.Extract("sub/conf.ini", dest.c_str()), 1);
   EXPECT_EQ(Read("one/two/three/sub/conf.ini"), TextBytes(200, 2));
   EXPECT_EQ(u.Extract("nosuch.txt", dest.c_str()), 0);  // the engine's status 1
+}
+
+TEST_F(Unzipper, AnArgumentBlockThatCannotBeHadIsReported) {
+  UNZIPPER u(zip_.c_str(), nullptr, nullptr);
+  UNZIP::FailNthAllocation(1);
+  int ran = -1;
+  EXPECT_EQ(u.Extract("readme.txt", Path("dest").c_str(), &ran), 0);
+  UNZIP::FailNthAllocation(0);
+  ASSERT_EQ(Reports().size(), 1u);
+  EXPECT_EQ(Reports()[0], "adr");
+  EXPECT_EQ(ran, 0);
 }
 
 TEST_F(Unzipper, WordsThatDoNotFitTheirSlotsAreRefused) {
