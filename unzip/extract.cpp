@@ -140,9 +140,13 @@ bool ShouldWrite(const RUN& run, const ENTRY& e, const char* path, bool* exists,
   if (!*exists) return !o.freshen;
   if (o.never_overwrite) return false;
   if (o.update || o.freshen) {
-    int64_t member_time;
-    if (OSYS::LocalTimeToSeconds(DosToLocalTime(e.date, e.time), &member_time) && st.Modified >= member_time) {
-      return false;  // the existing file is as new or newer
+    // Compared as MS-DOS local date and time, to the member's 2 seconds.
+    OSYS::LOCALTIME t;
+    if (OSYS::SecondsToLocalTime(st.Modified, &t) && t.Year >= 1980) {
+      uint32_t existing = static_cast<uint32_t>((t.Year - 1980) << 9 | t.Month << 5 | t.Day) << 16 |
+                          static_cast<uint32_t>(t.Hour << 11 | t.Minute << 5 | t.Second / 2);
+      uint32_t member = static_cast<uint32_t>(e.date) << 16 | e.time;
+      if (existing >= member) return false;  // the existing file is as new or newer
     }
   }
   return true;

@@ -4,18 +4,12 @@
 
 namespace OSYS {
 
-bool LocalTimeToSeconds(const LOCALTIME& time, std::int64_t* seconds) {
-  struct tm t{};
-  t.tm_year = time.Year - 1900;
-  t.tm_mon = time.Month - 1;
-  t.tm_mday = time.Day;
-  t.tm_hour = time.Hour;
-  t.tm_min = time.Minute;
-  t.tm_sec = time.Second;
-  t.tm_isdst = -1;
-  time_t s = mktime(&t);
-  if (s == static_cast<time_t>(-1)) return false;
-  *seconds = static_cast<std::int64_t>(s);
+bool SecondsToLocalTime(std::int64_t seconds, LOCALTIME* time) {
+  time_t t = static_cast<time_t>(seconds);
+  struct tm local;
+  if (localtime_r(&t, &local) == nullptr) return false;
+  *time = LOCALTIME{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday,
+                    local.tm_hour, local.tm_min, local.tm_sec, 0};
   return true;
 }
 

@@ -6,23 +6,18 @@
 
 namespace OSYS {
 
-bool LocalTimeToSeconds(const LOCALTIME& time, std::int64_t* seconds) {
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(time.Year);
-  st.wMonth = static_cast<WORD>(time.Month);
-  st.wDay = static_cast<WORD>(time.Day);
-  st.wHour = static_cast<WORD>(time.Hour);
-  st.wMinute = static_cast<WORD>(time.Minute);
-  st.wSecond = static_cast<WORD>(time.Second);
-  FILETIME local, utc;
-  if (!::SystemTimeToFileTime(&st, &local) || !::LocalFileTimeToFileTime(&local, &utc)) return false;
-  ULARGE_INTEGER ticks{{utc.dwLowDateTime, utc.dwHighDateTime}};
-  *seconds = static_cast<std::int64_t>(ticks.QuadPart / 10000000ULL) - 11644473600LL;
+bool SecondsToLocalTime(std::int64_t seconds, LOCALTIME* time) {
+  ULARGE_INTEGER ticks;
+  ticks.QuadPart = static_cast<ULONGLONG>(seconds + 11644473600LL) * 10000000ULL;
+  FILETIME utc{ticks.LowPart, ticks.HighPart}, local;
+  SYSTEMTIME st;
+  if (!::FileTimeToLocalFileTime(&utc, &local) || !::FileTimeToSystemTime(&local, &st)) return false;
+  *time = LOCALTIME{st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
   return true;
 }
 
 bool IsFatVolume(const char* path) {
-  // The root of the path's drive: "C:\" or "\\server\share\".
+  // The root of the path's volume: "C:\" or "\\server\share\".
   char full[MAX_PATH];
   char* file_part = nullptr;
   DWORD n = ::GetFullPathNameA(path, sizeof full, full, &file_part);

@@ -367,9 +367,10 @@ TEST_F(Engine, MemberTimeAndAttributesReachTheFile) {
   std::string p = Path("t/timed.txt");
   OSYS::File::STATUS st;
   ASSERT_TRUE(OSYS::File::Status(p.c_str(), &st));
-  int64_t expected;
-  ASSERT_TRUE(OSYS::LocalTimeToSeconds(OSYS::LOCALTIME{2019, 7, 14, 0, 9, 30, 58, 0}, &expected));
-  EXPECT_EQ(st.Modified, expected);
+  OSYS::LOCALTIME t;
+  ASSERT_TRUE(OSYS::SecondsToLocalTime(st.Modified, &t));
+  EXPECT_EQ(std::vector<int>({t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second}),
+            std::vector<int>({2019, 7, 14, 9, 30, 58}));
   EXPECT_FALSE(st.Attributes & OSYS::File::AttrReadOnly);
 #ifdef _WIN32
   EXPECT_EQ(st.Attributes & 0x27u, 0x22u);  // hidden and archive as Windows keeps them
