@@ -167,14 +167,15 @@ TEST_F(Unzipper, WordsThatDoNotFitTheirSlotsAreRefused) {
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <thread>
 
 namespace UNZIPTEST {
 namespace {
 
-// The real question box, answered by a second thread of the test as a user
-// would: it finds the box by its caption, reads its text and owner, and
-// presses the button.
+// The real question box. The first time a thread of the test finds it by
+// its caption, checks its owner and presses No; the second time the robot
+// (tools/robot) answers Yes, checking the text a user reads.
 TEST_F(Unzipper, TheQuestionBoxIsOwnedByTheActiveWindowAndAnswered) {
   UnzipperQuestion = UnzipperQuestionBox;
   HWND owner = ::CreateWindowExA(0, "STATIC", "installer frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
@@ -184,29 +185,53 @@ TEST_F(Unzipper, TheQuestionBoxIsOwnedByTheActiveWindowAndAnswered) {
   UNZIPPER u(zip_.c_str(), "data.bin;the data file", nullptr);
   std::string dest = Path("dest");
   Write("dest/data.bin", Bytes(2, 'k'));
-  for (int button : {IDNO, IDYES}) {
-    std::string seen_text;
-    HWND seen_owner = nullptr;
-    std::thread user([&] {
-      HWND box = nullptr;
-      for (int i = 0; i < 200 && box == nullptr; ++i) {
-        box = ::FindWindowA("#32770", "Setup question");
-        if (box == nullptr) ::Sleep(25);
-      }
-      if (box == nullptr) return;
-      char text[256] = {};
-      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-      seen_text = text;
-      seen_owner = ::GetWindow(box, GW_OWNER);
-      ::SendMessageA(::GetDlgItem(box, button), BM_CLICK, 0, 0);
-    });
-    int ran = -1;
-    EXPECT_EQ(u.Extract("data.bin", dest.c_str(), &ran), 1);
-    user.join();
-    EXPECT_EQ(seen_text, "Overwrite the data file? (100% sure)");
-    EXPECT_EQ(seen_owner, owner);
-    EXPECT_EQ(ran, button == IDYES ? 1 : 0);
+
+  std::string seen_text;
+  HWND seen_owner = nullptr;
+  std::thread user([&] {
+    HWND box = nullptr;
+    for (int i = 0; i < 400 && box == nullptr; ++i) {
+      box = ::FindWindowA("#32770", "Setup question");
+      if (box == nullptr) ::Sleep(25);
+    }
+    if (box == nullptr) return;
+    char text[256] = {};
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    seen_text = text;
+    seen_owner = ::GetWindow(box, GW_OWNER);
+    ::SendMessageA(::GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+  });
+  int ran = -1;
+  EXPECT_EQ(u.Extract("data.bin", dest.c_str(), &ran), 1);
+  user.join();
+  EXPECT_EQ(seen_text, "Overwrite the data file? (100% sure)");
+  EXPECT_EQ(seen_owner, owner);
+  EXPECT_EQ(ran, 0);
+  EXPECT_EQ(Read("dest/data.bin"), Bytes(2, 'k'));
+
+  const char* build = std::getenv("HALVIX_BUILD");
+  ASSERT_NE(build, nullptr);
+  std::string robot = std::string(build) + "/bin/robot.exe";
+  ASSERT_TRUE(fs::exists(robot)) << robot;
+  std::string script = Write("answer.robot", {});
+  {
+    std::ofstream f(script);
+    f << "answer yes title=\"Setup question\" text=\"Overwrite the data file? (100% sure)\"\n";
   }
+  std::string command = "\"" + robot + "\" \"" + script + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+      << command;
+  EXPECT_EQ(u.Extract("data.bin", dest.c_str(), &ran), 1);
+  EXPECT_EQ(::WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD code = 99;
+  ::GetExitCodeProcess(pi.hProcess, &code);
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  EXPECT_EQ(code, 0u) << "the robot could not answer";
+  EXPECT_EQ(ran, 1);
   EXPECT_EQ(Read("dest/data.bin"), TextBytes(300, 3));
   ::DestroyWindow(owner);
 }
