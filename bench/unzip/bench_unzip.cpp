@@ -59,7 +59,7 @@ void WriteFile(const fs::path& p, const Bytes& b) {
 
 // An archive of one member; returns its path.
 std::string MakeArchive(const char* name, size_t size, ZIPPACK::METHOD method, Bytes* deflated = nullptr) {
-  ZIPPACK::MEMBERSPEC m;
+  ZIPPACK::MEMBERPLAN m;
   m.name = "member.bin";
   m.data = TextLike(size);
   m.method = method;
@@ -146,7 +146,7 @@ void BM_List250Members(benchmark::State& state) {
   static std::string archive = [] {
     ZIPPACK::ZIPWRITER w;
     for (int i = 0; i < 250; ++i) {
-      ZIPPACK::MEMBERSPEC m;
+      ZIPPACK::MEMBERPLAN m;
       m.name = "product/folder" + std::to_string(i % 10) + "/file" + std::to_string(i) + ".dat";
       m.data = TextLike(2000);
       w.Add(std::move(m));

@@ -55,7 +55,7 @@ TEST_F(Engine, NamesFromFatHostsAreLowerCasedUnlessKeepCase) {
 }
 
 TEST_F(Engine, MoreMembersThanSlotsAndOverlongNamesNeverOverflowTheTables) {
-  std::vector<ZIPPACK::MEMBERSPEC> members;
+  std::vector<ZIPPACK::MEMBERPLAN> members;
   for (int i = 0; i < 260; ++i) members.push_back(Member("m" + std::to_string(i), Bytes(1, 'x')));
   members[3].name = std::string(200, 'n');
   std::string zip = Archive(members);
@@ -162,7 +162,7 @@ TEST_F(Engine, EndRecordCases) {
   cases[5] = {"gap before the end record", {}, true, 1, "didn't find end-of-central-dir signature"};
   cases[5].options.leave_out_end_after_central = true;
   for (const CASE& c : cases) {
-    std::vector<ZIPPACK::MEMBERSPEC> m;
+    std::vector<ZIPPACK::MEMBERPLAN> m;
     if (c.members) m.push_back(Member("a.txt", TextBytes(100)));
     std::string zip = Archive(m, c.options);
     RESULT r = Unzip({"-qq", zip, "-d", Path("out")});
@@ -180,7 +180,7 @@ TEST_F(Engine, EveryMethodExtractsAndTests) {
       {"stored", METHOD::kStored, 0},   {"shrunk", METHOD::kShrink, 0},   {"reduced1", METHOD::kReduce1, 0},
       {"reduced2", METHOD::kReduce2, 0}, {"reduced3", METHOD::kReduce3, 0}, {"reduced4", METHOD::kReduce4, 0},
       {"imploded", METHOD::kImplode, 0}, {"imploded6", METHOD::kImplode, 6}, {"deflated", METHOD::kDeflate, 0}};
-  std::vector<ZIPPACK::MEMBERSPEC> members;
+  std::vector<ZIPPACK::MEMBERPLAN> members;
   for (auto& k : kinds) {
     auto m = Member(k.name, data, k.method);
     m.implode_flags = k.flags;
@@ -423,7 +423,7 @@ TEST_F(Engine, OutOfMemoryGivesStatusFourForBuffersAndFiveForDecoders) {
       {"i.txt", METHOD::kImplode, "  error:  not enough memory to explode i.txt"},
       {"d.txt", METHOD::kDeflate, "  error:  not enough memory to inflate d.txt"},
   };
-  std::vector<ZIPPACK::MEMBERSPEC> members;
+  std::vector<ZIPPACK::MEMBERPLAN> members;
   for (auto& c : cases) members.push_back(Member(c.member, TextBytes(5000), c.method));
   std::string zip = Archive(members);
   for (auto& c : cases) {

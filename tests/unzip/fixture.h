@@ -68,8 +68,8 @@ inline Bytes TextBytes(size_t n, unsigned seed = 1) {
   return b;
 }
 
-inline ZIPPACK::MEMBERSPEC Member(std::string name, Bytes data, ZIPPACK::METHOD method = ZIPPACK::METHOD::kAuto) {
-  ZIPPACK::MEMBERSPEC m;
+inline ZIPPACK::MEMBERPLAN Member(std::string name, Bytes data, ZIPPACK::METHOD method = ZIPPACK::METHOD::kAuto) {
+  ZIPPACK::MEMBERPLAN m;
   m.name = std::move(name);
   m.data = std::move(data);
   m.method = method;
@@ -118,7 +118,7 @@ class FOLDERTEST : public ::testing::Test {
 
   bool Exists(const std::string& relative) const { return fs::exists(root_ / relative); }
 
-  std::string Archive(std::vector<ZIPPACK::MEMBERSPEC> members, const ZIPPACK::ARCHIVEOPTIONS& options = {},
+  std::string Archive(std::vector<ZIPPACK::MEMBERPLAN> members, const ZIPPACK::ARCHIVEOPTIONS& options = {},
                       const std::string& name = "test.zip", ZIPPACK::ARCHIVELAYOUT* layout = nullptr) {
     ZIPPACK::ZIPWRITER w;
     for (auto& m : members) w.Add(std::move(m));

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
 
   ZIPPACK::ZIPWRITER writer;
   for (const auto& [name, path] : entries) {
-    ZIPPACK::MEMBERSPEC m;
+    ZIPPACK::MEMBERPLAN m;
     m.name = name;
     m.method = method;
     m.implode_flags = implode_flags;

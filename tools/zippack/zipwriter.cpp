@@ -30,7 +30,7 @@ uint32_t CrcOf(const std::vector<uint8_t>& data) {
 
 }  // namespace
 
-std::vector<uint8_t> ZIPWRITER::Encode(const MEMBERSPEC& m, uint16_t* method, uint16_t* flags) {
+std::vector<uint8_t> ZIPWRITER::Encode(const MEMBERPLAN& m, uint16_t* method, uint16_t* flags) {
   const uint8_t* d = m.data.data();
   size_t n = m.data.size();
   *flags = 0;
@@ -57,7 +57,7 @@ std::vector<uint8_t> ZIPWRITER::Encode(const MEMBERSPEC& m, uint16_t* method, ui
   return m.data;
 }
 
-void ZIPWRITER::Add(MEMBERSPEC member) {
+void ZIPWRITER::Add(MEMBERPLAN member) {
   ENTRY e;
   bool directory = !member.name.empty() && member.name.back() == '/';
   if (directory) {
@@ -69,14 +69,14 @@ void ZIPWRITER::Add(MEMBERSPEC member) {
   e.coded = Encode(member, &e.method, &e.flags);
   if (member.truncate_data < e.coded.size()) e.coded.resize(member.truncate_data);
   e.flags = static_cast<uint16_t>(e.flags | member.extra_flags);
-  e.spec = std::move(member);
+  e.plan = std::move(member);
   entries_.push_back(std::move(e));
 }
 
 // The fields local and central headers share, from "version needed" to the
 // name's length.
 void ZIPWRITER::PutSharedFields(std::vector<uint8_t>& out, const ENTRY& e, const std::string& name) {
-  const MEMBERSPEC& m = e.spec;
+  const MEMBERPLAN& m = e.plan;
   bool directory = !m.name.empty() && m.name.back() == '/';
   Put16(out, m.version_needed.value_or(e.method == 8 || directory ? 20 : 10));
   Put16(out, e.flags);
@@ -96,7 +96,7 @@ std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* l
   ARCHIVELAYOUT l;
   for (size_t k = 0; k < entries_.size(); ++k) {
     const ENTRY& e = entries_[k];
-    const MEMBERSPEC& m = e.spec;
+    const MEMBERPLAN& m = e.plan;
     const std::string& local_name = m.local_name ? *m.local_name : m.name;
     offsets.push_back(static_cast<uint32_t>(out.size() - base));
     l.local_offsets.push_back(out.size());
@@ -110,7 +110,7 @@ std::vector<uint8_t> ZIPWRITER::Finish(const ARCHIVEOPTIONS& o, ARCHIVELAYOUT* l
   l.central_offset = central;
   for (size_t k = 0; k < entries_.size(); ++k) {
     const ENTRY& e = entries_[k];
-    const MEMBERSPEC& m = e.spec;
+    const MEMBERPLAN& m = e.plan;
     Put32(out, o.break_central_signature ? 0x02014b51u : 0x02014b50u);
     Put16(out, static_cast<uint32_t>(m.host) << 8 | 20);
     PutSharedFields(out, e, m.name);

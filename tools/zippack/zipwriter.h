@@ -14,7 +14,7 @@ namespace ZIPPACK {
 // when deflating does not make it smaller.
 enum class METHOD { kAuto, kStored, kShrink, kReduce1, kReduce2, kReduce3, kReduce4, kImplode, kDeflate };
 
-struct MEMBERSPEC {
+struct MEMBERPLAN {
   std::string name;            // with "/" between levels; ending in "/" for a directory
   std::vector<uint8_t> data;
   METHOD method = METHOD::kAuto;
@@ -55,15 +55,15 @@ struct ARCHIVELAYOUT {
 
 class ZIPWRITER {
  public:
-  void Add(MEMBERSPEC member);
+  void Add(MEMBERPLAN member);
   std::vector<uint8_t> Finish(const ARCHIVEOPTIONS& options = {}, ARCHIVELAYOUT* layout = nullptr);
 
   // The compressed data of `member` as Add would code it, and the method number.
-  static std::vector<uint8_t> Encode(const MEMBERSPEC& member, uint16_t* method, uint16_t* flags);
+  static std::vector<uint8_t> Encode(const MEMBERPLAN& member, uint16_t* method, uint16_t* flags);
 
  private:
   struct ENTRY {
-    MEMBERSPEC spec;
+    MEMBERPLAN plan;
     std::vector<uint8_t> coded;
     uint16_t method;
     uint16_t flags;
