@@ -14,8 +14,6 @@ constexpr char kPathSeparator = '\\';
 constexpr char kPathSeparator = '/';
 #endif
 
-STRING MissingText(int) { return STRING("<STR-ERR>"); }
-
 void BackslashesToSlashes(char* p) {
   for (; *p; ++p) {
     if (*p == '\\') *p = '/';
@@ -113,7 +111,7 @@ STRING QuestionText(const STRING& format, const char* text) {
 
 }  // namespace
 
-UNZIPPERTEXT UnzipperText = MissingText;
+UNZIPPERTEXT UnzipperText = UnzipperLanguageText;
 UNZIPPERQUESTION UnzipperQuestion = UnzipperQuestionBox;
 
 UNZIPPER::UNZIPPER(const char* archive, const char* ask_overwrite, const char* protected_files)

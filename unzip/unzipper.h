@@ -14,10 +14,12 @@
 #include "unzip/engine.h"
 
 // The texts of the overwrite question by language string number (2992 the
-// format with one "%s", 2993 the caption). Until the installer sets it, the
-// texts read "<STR-ERR>".
+// format with one "%s", 2993 the caption). By default the language strings
+// of the loaded language library (product build); the host build has no
+// library and reads "<STR-ERR>", as a missing string does. Tests set their own.
 using UNZIPPERTEXT = STRING (*)(int id);
 extern UNZIPPERTEXT UnzipperText;
+STRING UnzipperLanguageText(int id);
 
 // Asks a yes/no question; true for Yes. The default shows a question box
 // owned by the active window (product build) and answers No where there is
