@@ -4,10 +4,11 @@
 #include <windows.h>
 
 #include "foundation/language.h"
+#include "osys/boxes.h"
 #include "unzip/unzipper.h"
 
 STRING UnzipperLanguageText(int id) { return LanguageString(id); }
 
 bool UnzipperQuestionBox(const char* text, const char* caption) {
-  return ::MessageBoxA(::GetActiveWindow(), text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return OSYS::YesNoBox(::GetActiveWindow(), caption, text);
 }
