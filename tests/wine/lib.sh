@@ -7,6 +7,9 @@
 #                         environment and ends it when the script exits
 #   win PROGRAM ARGS...   run a Windows program in the current prefix
 #   winpath UNIXPATH      the path as a Windows program sees it (Z:\...)
+#   add_printer OUTFILE   gives the current prefix a default printer, Wine's
+#                         PostScript driver printing every job into OUTFILE
+#                         (read it back with ps2ascii, or ps2pdf + pdftotext)
 #   fail MESSAGE          print FAIL: MESSAGE and exit 1
 #   ok MESSAGE            print ok: MESSAGE
 
@@ -41,4 +44,9 @@ winpath() { # unix path -> Z:\...
   local p
   p=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
   printf 'Z:%s' "${p//\//\\}"
+}
+
+add_printer() { # unix path of the PostScript output
+  win "$HALVIX_BUILD/tests/addprinter.exe" "$(winpath "$1")" >/dev/null ||
+    fail "no test printer"
 }
