@@ -21,6 +21,8 @@ bool LogHard = false;
 
 enum class LOGOPEN { New, Keep, Hard };
 
+// The handle changes under the trace mutex, so that a line being written
+// on another thread never meets a closed file.
 void CloseLog() {
   Trace::LockTrace();
   OSYS::File::Close(Trace::LogFile);
@@ -72,8 +74,10 @@ void OpenLog(const char* argument, LOGOPEN how) {
   std::snprintf(LogFileName, sizeof LogFileName, "%s", name);
   LogKeep = how == LOGOPEN::Keep;
   LogHard = how == LOGOPEN::Hard;
+  Trace::LockTrace();
   Trace::LogFile = file;
   Trace::LoggingOn = true;
+  Trace::UnlockTrace();
   if (LogKeep) LogPrintf("\n");  // separates this run from the previous content
 
   char date[64], time[64], modified[64];

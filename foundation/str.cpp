@@ -78,13 +78,14 @@ bool STRING::Reserve(int length) {
   if (BufLen >= length + 1) return true;
   std::int64_t block = BlockSize > 0 ? BlockSize : STRING_BLOCKSIZE;
   std::int64_t capacity = block * ((static_cast<std::int64_t>(length) + 1) / block + 1);
-  char* fresh = capacity <= INT_MAX ? AllocateStringBlock(static_cast<int>(capacity)) : nullptr;
+  // The new block is the old content followed by zero bytes.
+  int kept = Buffer != nullptr ? StrLen : 0;
+  char* fresh = capacity <= INT_MAX ? ResizeStringBlock(Buffer, BufLen, static_cast<int>(capacity), kept) : nullptr;
   if (fresh == nullptr) {
     ReportAssertion(0, "buffer", __FILE__, __LINE__, nullptr, 0);
     return false;
   }
-  if (Buffer != nullptr) std::memcpy(fresh, Buffer, static_cast<size_t>(StrLen < capacity ? StrLen : capacity));
-  ReleaseStringBlock(Buffer, BufLen);
+  std::memset(fresh + kept, 0, static_cast<size_t>(capacity - kept));
   Buffer = fresh;
   BufLen = static_cast<int>(capacity);
   AdaptBlockSize();
@@ -139,7 +140,7 @@ void STRING::Make(int length, const char* source) {
 }
 
 char& STRING::operator[](int i) {
-  static char outside = 0;
+  thread_local char outside = 0;
   if (i >= 0 && i < StrLen) return Buffer[i];
   STRING info;
   info.Format("i= %d, len= %d, buf= %s", i, StrLen, NullGuard(Buffer, nullptr));
@@ -149,7 +150,7 @@ char& STRING::operator[](int i) {
 }
 
 char& STRING::At(int i) {
-  static char outside = 0;
+  thread_local char outside = 0;
   if (i >= 0 && i <= StrLen && Buffer != nullptr) return Buffer[i];
   if (i == 0 && Buffer == nullptr) {  // a null string reads as empty here
     outside = 0;

@@ -35,12 +35,9 @@ char* AllocateStringBlock(int size) {
       CRITSECTLOCK hold(Lock());
       if (FreeCount > 0) block = FreeBlocks[--FreeCount];
     }
-    if (block != nullptr) {
-      std::memset(block, 0, PoolBlockSize);
-      return block;
-    }
+    if (block != nullptr) return block;
   }
-  return static_cast<char*>(std::calloc(static_cast<size_t>(size), 1));
+  return static_cast<char*>(std::malloc(static_cast<size_t>(size)));
 }
 
 void ReleaseStringBlock(char* block, int size) {
@@ -53,6 +50,16 @@ void ReleaseStringBlock(char* block, int size) {
     }
   }
   std::free(block);
+}
+
+char* ResizeStringBlock(char* block, int size, int newSize, int keep) {
+  if (block != nullptr && size != PoolBlockSize && newSize != PoolBlockSize)
+    return static_cast<char*>(std::realloc(block, static_cast<size_t>(newSize)));
+  char* fresh = AllocateStringBlock(newSize);
+  if (fresh == nullptr) return nullptr;
+  if (keep > 0) std::memcpy(fresh, block, static_cast<size_t>(keep));
+  ReleaseStringBlock(block, size);
+  return fresh;
 }
 
 int PooledStringBlocks() {

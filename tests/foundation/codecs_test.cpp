@@ -105,12 +105,7 @@ TEST(Codecs, HexAndBase64) {
   EXPECT_EQ(Text(STRING("").ToBase64(true)), "");
 }
 
-class FileTransfer : public ::testing::Test {
- protected:
-  void SetUp() override { Dir = testsupport::ScratchDirectory("transfer"); }
-  std::string In(const char* name) { return PathIn(Dir, name); }
-  std::string Dir;
-};
+using FileTransfer = testsupport::ScratchTest;
 
 TEST_F(FileTransfer, TextModeTranslatesLineEndsAndStopsAtByte26) {
   std::string name = In("text.txt");

@@ -91,12 +91,7 @@ TEST(DynArray, TokensKeepEmptyItems) {
   EXPECT_EQ(DYNARRAY(STRING(), "|").Count(), 0);
 }
 
-class LineReader : public ::testing::Test {
- protected:
-  void SetUp() override { Dir = testsupport::ScratchDirectory("lines"); }
-  std::string In(const char* name) { return testsupport::PathIn(Dir, name); }
-  std::string Dir;
-};
+using LineReader = testsupport::ScratchTest;
 
 TEST_F(LineReader, LinesOfAnyLength) {
   std::string longLine(1 << 20, 'L');

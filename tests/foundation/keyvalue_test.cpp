@@ -109,12 +109,7 @@ TEST(KeyValue, BadLinesAreReportedAndLeaveNoPair) {
   EXPECT_EQ(Text(list.Value("after")), "2");
 }
 
-class KeyValueFiles : public ::testing::Test {
- protected:
-  void SetUp() override { Dir = testsupport::ScratchDirectory("keyvalue"); }
-  std::string In(const char* name) { return testsupport::PathIn(Dir, name); }
-  std::string Dir;
-};
+using KeyValueFiles = testsupport::ScratchTest;
 
 TEST_F(KeyValueFiles, SaveWritesCrLfAndLoadReplacesTheList) {
   std::string name = In("setup.cfg");

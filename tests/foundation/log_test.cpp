@@ -131,6 +131,14 @@ TEST_F(Trace, OnlyTheSwitchesAreSwitches) {
   EXPECT_TRUE(LogSwitch("/logitclose"));
 }
 
+TEST_F(Trace, ALogNameBeyond255CharactersOpensNothing) {
+  std::string name(300, 'n');
+  EXPECT_TRUE(LogSwitch(("/LOGIT:" + name).c_str()));
+  EXPECT_EQ(LogPrintf("nowhere\n"), 0);
+  EXPECT_TRUE(LogSwitch(("/LOGIT:" + std::string(150, 'n')).c_str()));
+  EXPECT_EQ(LogPrintf("somewhere\n"), 1);
+}
+
 TEST_F(Trace, LinesOfEveryLengthStayInsideTheLineBuffer) {
   ReportCapture capture;
   LogSwitch("/LOGIT:long.log");

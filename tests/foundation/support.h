@@ -2,6 +2,8 @@
 // assertion sink, scratch directories and files, environment variables.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -45,5 +47,15 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
 void SetEnv(const char* name, const char* value);  // null value: unset
+
+// A fixture with a fresh scratch directory named after the test suite.
+class ScratchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Dir = ScratchDirectory(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name());
+  }
+  std::string In(const char* name) const { return PathIn(Dir, name); }
+  std::string Dir;
+};
 
 }  // namespace testsupport

@@ -15,12 +15,7 @@ namespace {
 using namespace OSYS;
 using testsupport::PathIn;
 
-class FileLayer : public ::testing::Test {
- protected:
-  void SetUp() override { Dir = testsupport::ScratchDirectory("file"); }
-  std::string In(const char* name) { return PathIn(Dir, name); }
-  std::string Dir;
-};
+using FileLayer = testsupport::ScratchTest;
 
 TEST_F(FileLayer, WriteAppendReadSeek) {
   std::string name = In("data.bin");
