@@ -182,6 +182,10 @@ void SETUPDIALOG::SetButtons(bool first, bool final) {
   SetDefaultStyle(back, false);
   ShowWindow(back, first ? SW_HIDE : SW_SHOW);
   ShowWindow(next, SW_SHOW);
+  // A rule of the previous page may have left them disabled; this page's
+  // own rules apply again when its values are put.
+  EnableWindow(back, TRUE);
+  EnableWindow(next, TRUE);
   SendMessageA(hWnd, DM_SETDEFID, IDC_SETUP_NEXT, 0);
   SetDefaultStyle(next, true);
   SetFocus(next);

@@ -245,7 +245,7 @@ TEST_F(WizardFrame, BackOnTheFirstStepIsReportedAndThePassingPageThenMovesOn) {
 
 TEST_F(WizardFrame, ButtonsByPositionAndTheFinishText) {
   struct SEEN {
-    bool backVisible, nextVisible;
+    bool backVisible, nextVisible, nextEnabled;
     std::string cancelText;
     LONG nextStyle, cancelStyle;
   };
@@ -254,10 +254,12 @@ TEST_F(WizardFrame, ButtonsByPositionAndTheFinishText) {
   auto look = [](SETUPDIALOG* frame, DATADIALOG*) {
     HWND f = frame->hWnd;
     auto shown = [f](int id) { return (GetWindowLongA(GetDlgItem(f, id), GWL_STYLE) & WS_VISIBLE) != 0; };
-    seen.push_back({shown(IDC_SETUP_BACK), shown(IDC_SETUP_NEXT),
+    seen.push_back({shown(IDC_SETUP_BACK), shown(IDC_SETUP_NEXT), IsWindowEnabled(GetDlgItem(f, IDC_SETUP_NEXT)) != FALSE,
                     WINDOW(GetDlgItem(f, IDCANCEL)).Text().Buffer,
                     GetWindowLongA(GetDlgItem(f, IDC_SETUP_NEXT), GWL_STYLE) & BS_TYPEMASK,
                     GetWindowLongA(GetDlgItem(f, IDCANCEL), GWL_STYLE) & BS_TYPEMASK});
+    // As a rule of the page would leave it.
+    EnableWindow(GetDlgItem(f, IDC_SETUP_NEXT), FALSE);
     return IDC_SETUP_NEXT;
   };
   SETUPSTEP steps[] = {Row(1, look), Row(2, look), Row(3, look)};
@@ -270,6 +272,7 @@ TEST_F(WizardFrame, ButtonsByPositionAndTheFinishText) {
   EXPECT_EQ(seen[0].cancelText, "Cancel");
   EXPECT_TRUE(seen[1].backVisible);
   EXPECT_TRUE(seen[1].nextVisible);
+  EXPECT_TRUE(seen[1].nextEnabled) << "a step starts with Next enabled whatever the last page left";
   EXPECT_FALSE(seen[2].backVisible);
   EXPECT_FALSE(seen[2].nextVisible);
   EXPECT_EQ(seen[2].cancelText, "&Finish") << "language string 3000";

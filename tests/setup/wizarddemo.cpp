@@ -17,10 +17,7 @@ STRING Remark("");
 int NamePage(SETUPDIALOG* frame, DATADIALOG* page) {
   page->AddField(new TEXTFIELD(IDC_PAGE_EDIT, &Name, 40));
   page->AddRule(frame->hWnd, IDC_SETUP_NEXT, page->hWnd, IDC_PAGE_EDIT, RULE_UNSET, "");
-  int result = frame->Run();
-  // The rule's dependent lives in the frame: the next page starts afresh.
-  EnableWindow(GetDlgItem(frame->hWnd, IDC_SETUP_NEXT), TRUE);
-  return result;
+  return frame->Run();
 }
 
 int ChoicePage(SETUPDIALOG* frame, DATADIALOG* page) {
