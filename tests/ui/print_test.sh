@@ -3,7 +3,8 @@
 # driver writing to a file), read back page by page with ps2pdf and
 # pdftotext: the overflowing page continues on the second, the form feed
 # starts the third, the tab reaches the stop 8 cells from the margin, and a
-# single line feed returns to the left margin.
+# single line feed returns to the left margin. Then the same job through the
+# interactive print dialog, which the robot answers.
 set -eu
 . "$HALVIX_SOURCE/tests/wine/lib.sh"
 
@@ -12,7 +13,7 @@ work=$(mktemp -d "$HALVIX_BUILD/print-test.XXXXXX")
 trap '_halvix_end_prefix; rm -rf "$work"' EXIT
 add_printer "$work/out.ps"
 
-geometry=$(win "$HALVIX_BUILD/tests/ui_printjob.exe" | tr -d '\r') || fail "the print job failed"
+geometry=$(win "$HALVIX_BUILD/tests/ui_printjob.exe" | tr -d '\r' | grep '^top=') || fail "the print job failed"
 [ -s "$work/out.ps" ] || fail "nothing was printed"
 ok "printed: $geometry"
 
@@ -55,3 +56,13 @@ ok "the tab reaches the stop 8 cells right of the left margin"
 
 [ "$xs" = "$xa" ] && [ "$xl" = "$xa" ] || fail "a line feed did not return to the left margin ($xa: $xs, $xl)"
 ok "a line feed returns to the left margin"
+
+# The same job through the print dialog, answered by the robot.
+rm -f "$work/out.ps"
+robot "$(winpath "$HALVIX_SOURCE/tests/ui/robot/print_dialog.robot")" >"$work/robot.out" 2>"$work/robot.err" ||
+  { cat "$work/robot.err"; fail "print_dialog.robot"; }
+grep -q '^from=1 to=9 copies=1' "$work/robot.out" || { cat "$work/robot.out"; fail "the dialog's range and copies"; }
+ps2pdf "$work/out.ps" "$work/dialog.pdf"
+pages=$(pdfinfo "$work/dialog.pdf" | awk '/^Pages:/ {print $2}')
+[ "$pages" = 3 ] || fail "through the dialog: expected 3 pages, got $pages"
+ok "the print dialog's OK prints the same three pages"
