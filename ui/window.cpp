@@ -28,10 +28,17 @@ RECT WorkArea() {
 
 }  // namespace
 
+// The query-id message means other things to the system's own controls:
+// it goes only to dialogs and to windows of the framework's classes.
 int WindowId(HWND window) {
   if (window == nullptr) return -1;
   int id = GetWindowLongA(window, GWL_ID);
-  if (id == 0) SendMessageA(window, WM_FRAMEWORK_QUERYID, reinterpret_cast<WPARAM>(&id), 0);
+  if (id != 0) return id;
+  char cls[16] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  bool framework = GetClassLongPtrA(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(WINDOW::Procedure);
+  if (framework || lstrcmpA(cls, "#32770") == 0)
+    SendMessageA(window, WM_FRAMEWORK_QUERYID, reinterpret_cast<WPARAM>(&id), 0);
   return id;
 }
 

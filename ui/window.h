@@ -78,5 +78,6 @@ class WINDOW {
 // negative coordinate becomes 0).
 POINT CenteredPosition(const RECT& reference, int width, int height, const RECT& workArea);
 
-// The framework's own id of a window: GWL_ID, else the query-id answer.
+// The framework's own id of a window: GWL_ID, else the query-id answer of a
+// dialog or framework window; -1 for no window.
 int WindowId(HWND window);
