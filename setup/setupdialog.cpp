@@ -1,17 +1,12 @@
 #include "setup/setupdialog.h"
 
 #include "foundation/globals.h"
+#include "foundation/language.h"
 #include "foundation/log.h"
+#include "resources/langstrings.h"
 #include "ui/control.h"
 
 namespace {
-
-// A language string by number, "<STR-ERR>" when missing.
-STRING LanguageString(int id) {
-  char text[256] = "";
-  int n = LoadStringA(static_cast<HINSTANCE>(ResourceModule), static_cast<UINT>(id), text, sizeof text);
-  return STRING(n > 0 ? text : "<STR-ERR>");
-}
 
 // --- separators --------------------------------------------------------------
 
@@ -169,7 +164,7 @@ void SETUPDIALOG::SetButtons(bool first, bool final) {
   if (final) {
     ShowWindow(next, SW_HIDE);
     ShowWindow(back, SW_HIDE);
-    STRING finish = LanguageString(STR_SETUP_FINISH);
+    STRING finish = LanguageString(LANGSTR::LastStepButton);
     SetWindowTextA(cancel, finish.Buffer);
     SendMessageA(hWnd, DM_SETDEFID, IDCANCEL, 0);
     SetDefaultStyle(next, false);
@@ -211,7 +206,7 @@ int SETUPDIALOG::Run(SETUPSTEP* steps, int finalStep) {
     SetButtons(i == 0, final);
 
     HWND pageWindow = page->hWnd;
-    const void* function = reinterpret_cast<const void*>(row.pagefunc);
+    SETUP::HOOKPAGEFUNCTION function = reinterpret_cast<SETUP::HOOKPAGEFUNCTION>(row.pagefunc);
     if (Hook != nullptr) Hook(4, row.idstep, hWnd, pageWindow, function, row.userdata);
     int result = row.pagefunc != nullptr ? row.pagefunc(this, page) : 0;
     if (Hook != nullptr) Hook(5, row.idstep, hWnd, pageWindow, function, result);

@@ -23,16 +23,13 @@
 //   r = result.
 #pragma once
 
+#include "setup/hooks.h"
 #include "ui/datadialoghost.h"
 
 class SETUPDIALOG;
 
 // A step's page function: sets the page up and runs frame->Run().
 using PAGEFUNCTION = int (*)(SETUPDIALOG* frame, DATADIALOG* page);
-
-// The frame's hook: shaped as NewSetupHook (code, value, frame, page,
-// page function, data); codes 4 and 5 come from here.
-using SETUPDIALOGHOOK = int (*)(int code, int value, HWND frame, HWND page, const void* pageFunction, INT_PTR data);
 
 struct SETUPSTEP {
   int idstep;           // never 0
@@ -58,8 +55,6 @@ constexpr int IDC_SETUP_SEPARATOR_TOP = 100;
 constexpr int IDC_SETUP_SEPARATOR_BOTTOM = 101;
 // wParam: a control id that gets the keyboard focus; other threads send it.
 constexpr UINT WM_SETUP_FOCUS = WM_USER + 9;
-// Language string: the Cancel button's text on the final step.
-constexpr int STR_SETUP_FINISH = 3000;
 
 class SETUPDIALOG : public DATADIALOGHOST {
  public:
@@ -86,7 +81,7 @@ class SETUPDIALOG : public DATADIALOGHOST {
   DATADIALOG* pSubDlg;
   int DescriptionSize;
   STRING CancelQuestion;
-  SETUPDIALOGHOOK Hook;
+  NEWSETUPHOOKFUNCTION Hook;  // codes 4 and 5; null: nobody is told
   WINDOW* Separators[2];
 
  private:

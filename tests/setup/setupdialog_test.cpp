@@ -71,7 +71,7 @@ struct HOOKCALL {
 };
 std::vector<HOOKCALL> HookCalls;
 
-int RecordingHook(int code, int value, HWND frame, HWND page, const void* function, INT_PTR data) {
+int RecordingHook(int code, int value, HWND frame, HWND page, SETUP::HOOKPAGEFUNCTION function, INT_PTR data) {
   HookCalls.push_back({code, value, data, frame != nullptr && page != nullptr && function != nullptr});
   return 1;
 }

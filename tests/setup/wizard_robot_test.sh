@@ -2,7 +2,8 @@
 # The wizard frame driven by the robot as a user drives it: the demo wizard
 # (setup_wizarddemo.exe) through to Finish, and cancelled on its middle step
 # with Yes and with No. The demo prints the hook calls, the result and the
-# bound values; screenshots of each step land in the build folder.
+# bound values; screenshots of each step land in the build folder, also of
+# the frame as each language library lays it out.
 set -eu
 . "$HALVIX_SOURCE/tests/wine/lib.sh"
 here=$HALVIX_SOURCE/tests/setup
@@ -36,3 +37,13 @@ grep -qx 'result 0 name=Product choice=2 remark=' "$out/cancel.txt" ||
 moves=$(grep '^hook 5' "$out/cancel.txt" | awk '{print $4 ":" $6}' | tr '\n' ' ')
 [ "$moves" = "1:10781 2:0 2:2 2:10780 1:10781 2:0 " ] || fail "moves were $moves"
 ok "cancel on the middle step: Yes stays, the close box stays, No ends the wizard"
+
+for lang in english german french hungarian; do
+  robot -D "OUT=$(winpath "$out")" -D "LIB=$(winpath "$HALVIX_BUILD/bin/setup$lang.dll")" \
+    -D "SHOT=$(winpath "$out")\\$lang" "$(winpath "$here/robot/languages.robot")" \
+    >"$out/$lang.out" 2>"$out/$lang.err" || { cat "$out/$lang.err"; fail "languages.robot $lang"; }
+  grep -q '^result 1 name=Korvex Demo' "$out/$lang.out" || { cat "$out/$lang.out"; fail "$lang: the result"; }
+done
+grep -q 'Button id=10781 "&Weiter >"' "$out/german-1.txt" || fail "the German frame's Next button"
+grep -q 'Button id=2 "&Fertig stellen"' "$out/german-3.txt" || fail "the German final step's Finish"
+ok "the frame in all four languages, screenshots in $out"
