@@ -194,6 +194,9 @@ bool SETUPDIALOG::ConfirmsCancel() {
 }
 
 int SETUPDIALOG::Run(SETUPSTEP* steps, int finalStep) {
+  // Without a frame (its template was missing, already reported) no page
+  // can be shown or ended: the wizard counts as cancelled.
+  if (hWnd == nullptr) return 0;
   int i = 0;
   int previous = 0;
   for (;;) {

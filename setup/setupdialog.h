@@ -66,7 +66,8 @@ class SETUPDIALOG : public DATADIALOGHOST {
   // The page loop (PageLoop); page functions call it.
   int Run() override;
 
-  // 1 when the final step was closed, 0 when the user confirmed cancelling.
+  // 1 when the final step was closed, 0 when the user confirmed cancelling
+  // (and at once when the frame has no window).
   int Run(SETUPSTEP* steps, int finalStep);
   // The header texts and a new page of template from module, in the page
   // area.

@@ -377,6 +377,20 @@ TEST_F(WizardFrame, TheStepsPageTakesThePageAreaAsAControlParent) {
   EXPECT_EQ(frame.pSubDlg, nullptr);
 }
 
+TEST_F(WizardFrame, WithoutItsTemplateTheFrameIsReportedAndTheWizardCancelled) {
+  HMODULE empty = LoadLibraryExA("kernel32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ResourceModule = empty;
+  testsupport::ReportCapture reports;
+  SETUPDIALOG frame(Caption, Question, -1);
+  SETUPSTEP steps[] = {Row(1, UserPage), Row(2, UserPage)};
+  EXPECT_EQ(frame.hWnd, nullptr);
+  EXPECT_EQ(frame.Run(steps, 2), 0);
+  EXPECT_TRUE(Pages.empty()) << "no page function ran";
+  EXPECT_EQ(reports.Conditions(), std::vector<std::string>{"this->hWnd"});
+  ResourceModule = GetModuleHandleA(nullptr);
+  FreeLibrary(empty);
+}
+
 namespace {
 
 // Counts the worker's messages as the frame handles them.
