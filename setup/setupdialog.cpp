@@ -3,6 +3,7 @@
 #include "foundation/globals.h"
 #include "foundation/language.h"
 #include "foundation/log.h"
+#include "osys/boxes.h"
 #include "resources/langstrings.h"
 #include "ui/control.h"
 
@@ -189,8 +190,8 @@ void SETUPDIALOG::SetButtons(bool first, bool final) {
 bool SETUPDIALOG::ConfirmsCancel() {
   STRING caption = Text();
   // Yes keeps the wizard on its step; No ends it.
-  return MessageBoxA(hWnd, CancelQuestion.Buffer != nullptr ? CancelQuestion.Buffer : "", caption.Buffer,
-                     MB_YESNO | MB_ICONQUESTION) == IDNO;
+  return !OSYS::YesNoBox(hWnd, caption.Buffer != nullptr ? caption.Buffer : "",
+                         CancelQuestion.Buffer != nullptr ? CancelQuestion.Buffer : "");
 }
 
 int SETUPDIALOG::Run(SETUPSTEP* steps, int finalStep) {

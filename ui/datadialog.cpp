@@ -1,7 +1,7 @@
 #include "ui/datadialog.h"
 
 #include "foundation/log.h"
-#include "osys/file.h"
+#include "osys/paths.h"
 #include "ui/control.h"
 
 #define ARRAYMAX(a) (static_cast<int>(sizeof(a) / sizeof((a)[0])))
@@ -141,10 +141,10 @@ bool DATADIALOG::Holds(const DISABLEITEM& rule) {
       case RULE_UNSET: return text.StrLen == 0;
       case RULE_EQUALS: return Equal(text, rule.Text);
       case RULE_DIFFERS: return !Equal(text, rule.Text);
-      case RULE_EXISTS: return *name != 0 && OSYS::File::Exists(name);
-      case RULE_MISSING: return *name == 0 || !OSYS::File::Exists(name);
-      case RULE_ISDIR: return *name != 0 && OSYS::File::IsDirectory(name);
-      case RULE_NODIR: return *name == 0 || !OSYS::File::IsDirectory(name);
+      case RULE_EXISTS: return *name != 0 && OSYS::FileExists(name);
+      case RULE_MISSING: return *name == 0 || !OSYS::FileExists(name);
+      case RULE_ISDIR: return *name != 0 && OSYS::IsDirectory(name);
+      case RULE_NODIR: return *name == 0 || !OSYS::IsDirectory(name);
       default: return NotInTable(mode);
     }
   }

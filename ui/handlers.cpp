@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "osys/paths.h"
 #include "ui/window.h"
 
 namespace {
@@ -47,10 +48,7 @@ STRING BrowseFolderHandler(INT_PTR user, HWND dialog, STRING value) {
 }
 
 STRING OpenDocumentHandler(INT_PTR, HWND dialog, STRING value) {
-  DWORD length = GetCurrentDirectoryA(0, nullptr);
-  STRING directory("");
-  directory.Make(static_cast<int>(length), nullptr);
-  if (directory.Buffer != nullptr) directory.Truncate(static_cast<int>(GetCurrentDirectoryA(length + 1, directory.Buffer)));
+  STRING directory = OSYS::CurrentDirectory();
   ShellExecuteA(dialog, "open", value.Buffer != nullptr ? value.Buffer : "", nullptr, directory.Buffer, SW_SHOW);
   return value;
 }
