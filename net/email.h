@@ -9,7 +9,7 @@
 //
 //   EMAIL mail(sender, receiver, subject, body, smtpHost);
 //   mail.Seal(key, "order.skf");          // order mail only
-//   int ok = mail.Send(errorText);
+//   int sent = mail.SendDialog(2090, caption);
 #pragma once
 
 #include <cstdint>
@@ -54,6 +54,13 @@ class EMAIL {
   // file name the envelope is also attached as that file. 1 when sealed, 0
   // when the check of the ciphertext failed (the mail is then unchanged).
   int Seal(const char* key, const char* fileName);
+
+  // Product build: shows the mail in the send dialog (template templateId
+  // of the language library, usually 2090) under caption, modal on this
+  // thread; the user may change sender, subject and text and press Send as
+  // often as sending fails. Sent (1 when a send went out) once the user
+  // closed the dialog.
+  int SendDialog(int templateId, const char* caption);
 
   STRING Sender;
   STRING Receiver;
