@@ -7,6 +7,7 @@
 
 #include "setup/copyprogress.h"
 #include "setup/installedfiles.h"
+#include "setup/shortcutlist.h"
 #include "setup/uninstallrecord.h"
 
 namespace {
@@ -104,6 +105,48 @@ TEST(UninstallRecord, MailWithoutServerAndMissingKeysAsWritten) {
 
   STRINGARRAY named(STRING("AppName=Tool\n"));
   EXPECT_EQ(ValueOf(MakeUninstallRecord(named, STRING("C:\\T"), STRING("")), "DisplayName"), "Tool");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShortcutList, DesktopEntryComesFromTheLastMainProgramEntry) {
+  struct CASE {
+    const char* Opts;
+    const char* Expected;  // null: no desktop entry
+  } cases[] = {
+      {"Quillpad;*quillpad.exe;;quillpad.exe:0|Read Me;readme.txt", "Quillpad;#quillpad.exe;"},
+      {"A;*a.exe;-x|B;*bin\\b.exe;-y -z;b.ico", "B;#bin\\b.exe;-y -z"},
+      {"Read Me;readme.txt|Web;https://www.korvex.example/", nullptr},
+      {"Tool;*tool.exe", "Tool;#tool.exe;"},
+      {"", nullptr},
+  };
+  for (const CASE& c : cases) {
+    STRING desktop = DesktopEntry(STRING(c.Opts));
+    if (c.Expected == nullptr)
+      EXPECT_EQ(desktop.Buffer, nullptr) << c.Opts;
+    else
+      EXPECT_STREQ(desktop.Buffer, c.Expected) << c.Opts;
+  }
+}
+
+TEST(ShortcutList, UninstallEntryRemovesTheProductByItsKey) {
+  EXPECT_STREQ(UninstallEntry(STRING("Uninstall $PROGRAM"), "Quillpad", "Quillpad2").Buffer,
+               "Uninstall Quillpad;setup.exe;-remove Quillpad2;setup.exe:1");
+}
+
+TEST(ShortcutList, EntriesJoinWithBarsAndRecordedNamesLoseTheOuterOnes) {
+  STRING list;
+  AppendEntry(list, STRING("A;a.exe"));
+  AppendEntry(list, STRING("B;b.exe"));
+  EXPECT_STREQ(list.Buffer, "A;a.exe|B;b.exe");
+  STRING empty("");
+  AppendEntry(empty, STRING("D;#d.exe;"));
+  EXPECT_STREQ(empty.Buffer, "D;#d.exe;");
+  EXPECT_STREQ(RecordedNames(STRING("Quillpad|Read Me|")).Buffer, "Quillpad|Read Me");
+  EXPECT_STREQ(RecordedNames(STRING("|")).Buffer, "");
+  EXPECT_STREQ(RecordedNames(STRING()).Buffer, "");
 }
 
 }  // namespace
