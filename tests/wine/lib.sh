@@ -7,6 +7,9 @@
 #                         environment and ends it when the script exits
 #   win PROGRAM ARGS...   run a Windows program in the current prefix
 #   winpath UNIXPATH      the path as a Windows program sees it (Z:\...)
+#   robot ARGS... SCRIPT  run the UI robot (docs/robot.md) in the current
+#                         prefix, with ${BIN} and ${TESTS} defined as the
+#                         build's bin and tests folders (Windows paths)
 #   fail MESSAGE          print FAIL: MESSAGE and exit 1
 #   ok MESSAGE            print ok: MESSAGE
 
@@ -41,4 +44,9 @@ winpath() { # unix path -> Z:\...
   local p
   p=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
   printf 'Z:%s' "${p//\//\\}"
+}
+
+robot() {
+  win "$HALVIX_BUILD/bin/robot.exe" -D "BIN=$(winpath "$HALVIX_BUILD/bin")" \
+    -D "TESTS=$(winpath "$HALVIX_BUILD/tests")" "$@"
 }
