@@ -74,6 +74,10 @@ up() {
   rm -rf "$prefix"
   ( eval "$(wine_env "$prefix" "$display")"
     "$WINE" wineboot -i </dev/null >"$state/wineboot.log" 2>&1 || true
+    # No window manager runs on the private display: Wine draws the window
+    # frames itself, and hiding a top-level window does not stall waiting for
+    # a manager that never answers.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$state/wineboot.log" 2>&1 || true
     "$WINESERVER" -w )
   [ -f "$prefix/system.reg" ] || die "wineboot made no prefix (see $state/wineboot.log)"
   # Clones start from this pristine copy, whatever the tests later do to the
