@@ -4,28 +4,36 @@
 #
 #   robot -D DIST=<the distribution folder> unattended.robot
 #
-# Run it on the computer (or in the Wine prefix) to install on, beside
-# nothing else: robot.exe starts setup.exe itself. See README.md.
+# robot.exe starts setup.exe itself; see README.md. Each page is awaited by
+# its template id, then the frame (10702) is the window acted in: its
+# buttons Back 10780, Next 10781 and Cancel (2), and the page's controls.
 timeout 30
 start cwd=${DIST} ${DIST}\setup.exe
-# The welcome page; the warning of setup.cfg comes first.
+# The warning of setup.cfg comes before the welcome page.
 answer ok contains="Please close Quillpad"
 wait-dialog 2001
+wait-dialog 10702
 press 10781
 wait-dialog 2003
+wait-dialog 10702
 tick 241
 press 10781
 wait-dialog 2002
+wait-dialog 10702
 press 10781
 # The copy page: Next is enabled once every file is in place.
 wait-dialog 2004
+wait-dialog 10702
 wait enabled 10781 timeout=600
 press 10781
 wait-dialog 2005
+wait-dialog 10702
 press 10781
 wait-dialog 2006
+wait-dialog 10702
 press 10781
 wait-dialog 2009
+wait-dialog 10702
 press 2
 answer ok contains="Quillpad"
 wait-exit 0 timeout=60
