@@ -1,0 +1,24 @@
+// The english texts of the shared dialog layouts (resources/dialogs/): one
+// #define per text that a layout names, in this language's code page.
+#pragma once
+
+// The install wizard's pages (2001-2006, 2009).
+#define DLGTEXT_WELCOME_INTRO "This wizard installs the program on your computer. Choose the kind of installation:"
+#define DLGTEXT_WELCOME_NEW "&New installation"
+#define DLGTEXT_WELCOME_SAME "&Reinstall the version that is installed"
+#define DLGTEXT_WELCOME_UPDATE "&Update the earlier version that is installed"
+#define DLGTEXT_WELCOME_NEXT "Click Next to continue, or Cancel to leave the setup."
+#define DLGTEXT_DESTINATION_INTRO "The program will be installed in the folder below."
+#define DLGTEXT_DESTINATION_GROUP "Destination folder"
+#define DLGTEXT_DESTINATION_BROWSE "B&rowse..."
+#define DLGTEXT_DESTINATION_HINT "To install it in another folder, type the folder's name or click Browse and choose one."
+#define DLGTEXT_LICENCE_ACCEPT "I &accept the agreement"
+#define DLGTEXT_LICENCE_PRINT "&Print..."
+#define DLGTEXT_COPY_HINT "This can take a few minutes. Please wait until every file has been copied."
+#define DLGTEXT_SHORTCUTS_GROUP "Program group in the Start menu"
+#define DLGTEXT_SHORTCUTS_MINE "For &me only"
+#define DLGTEXT_SHORTCUTS_ALL "For &all users of this computer"
+#define DLGTEXT_SHORTCUTS_NONE "&No program group"
+#define DLGTEXT_SHORTCUTS_DESKTOP "Put an icon on the &desktop"
+#define DLGTEXT_ADVERT_TEASER1 "Recommended for users of $PROG"
+#define DLGTEXT_ADVERT_TEASER2 "Find out more about $PROG"
