@@ -3,8 +3,9 @@
 #
 #   robot -D DIST=<distribution folder> -D SHOTS=<folder for the pictures> demo.robot
 #
-# Each page is awaited by its template id; the frame (10702) is then the
-# window acted in.
+# Each page is awaited by its template id, which makes it the window acted
+# in for its own controls; the frame (10702) is the window of the buttons
+# Back 10780, Next 10781 and Cancel 2.
 timeout 30
 start cwd=${DIST} ${DIST}\setup.exe
 wait-window title=Quillpad class=#32770
@@ -19,7 +20,9 @@ press 10781
 wait-dialog 2003
 wait-dialog 10702
 screenshot ${SHOTS}\2-licence.png
+wait-dialog 2003
 tick 241
+wait-dialog 10702
 press 10781
 wait-dialog 2002
 wait-dialog 10702

@@ -61,7 +61,7 @@ say "the uninstall record"
   tr -d '\r' | sed 's/^/  /'
 
 say "shortcuts"
-find "$WINEPREFIX/drive_c/users" \( -iname '*.lnk' -o -iname '*.url' \) 2>/dev/null | sort | while read -r f; do
+find -L "$WINEPREFIX/drive_c/users" \( -iname '*.lnk' -o -iname '*.url' \) 2>/dev/null | sort | while read -r f; do
   echo "  ${f#"$WINEPREFIX"/}"
   case "$f" in
     *.[lL][nN][kK]) lnkinfo "$f" 2>/dev/null | grep -E 'Description|Relative path|Command line arguments|Working directory|Icon location|Local path' | sed 's/^\s*/    /' ;;

@@ -5,8 +5,9 @@
 #   robot -D DIST=<the distribution folder> unattended.robot
 #
 # robot.exe starts setup.exe itself; see README.md. Each page is awaited by
-# its template id, then the frame (10702) is the window acted in: its
-# buttons Back 10780, Next 10781 and Cancel (2), and the page's controls.
+# its template id, which makes it the window acted in for its own controls;
+# the frame (10702) is the window of the buttons Back 10780, Next 10781 and
+# Cancel 2.
 timeout 30
 start cwd=${DIST} ${DIST}\setup.exe
 # The warning of setup.cfg comes before the welcome page.
@@ -15,8 +16,8 @@ wait-dialog 2001
 wait-dialog 10702
 press 10781
 wait-dialog 2003
-wait-dialog 10702
 tick 241
+wait-dialog 10702
 press 10781
 wait-dialog 2002
 wait-dialog 10702
