@@ -42,9 +42,10 @@ class REGISTRY {
   // it is 0 after a failure and the number of bytes read after success.
   bool Read(const char* valueName, void* buffer, std::uint32_t* size);
 
-  // The value read into a zeroed buffer of ReadBufferSize bytes; a string
-  // value without its stored terminating zero. A null string when the value
-  // is missing, longer than the buffer or the key is not open.
+  // The value read into a zeroed buffer of ReadBufferSize bytes, or of the
+  // value's own size when it is longer; a string value without its stored
+  // terminating zero. A null string when the value is missing or the key is
+  // not open.
   STRING ReadString(const char* valueName);
 
   // Deletes the subkey below the open key (RegDeleteKeyA; it must have no

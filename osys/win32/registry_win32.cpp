@@ -33,6 +33,14 @@ bool QueryValue(void* key, const char* valueName, void* buffer, std::uint32_t* s
   return ok;
 }
 
+// The size of a stored value, 0 when it cannot be queried.
+DWORD StoredSize(void* key, const char* valueName) {
+  DWORD type = 0, size = 0;
+  if (key == nullptr) return 0;
+  LONG rc = OSYS::RegistryCalls::QueryValue(static_cast<HKEY>(key), valueName, &type, nullptr, &size);
+  return rc == ERROR_SUCCESS ? size : 0;
+}
+
 }  // namespace
 
 REGISTRY::REGISTRY(const char* subkey, const char* prefix, std::intptr_t root) : hkApp(nullptr) {
@@ -77,19 +85,31 @@ bool REGISTRY::Read(const char* valueName, void* buffer, std::uint32_t* size) {
 }
 
 STRING REGISTRY::ReadString(const char* valueName) {
-  // On the heap: workers with small stacks read the registry too.
-  std::unique_ptr<char[]> buffer(new (std::nothrow) char[ReadBufferSize]());
-  if (buffer == nullptr) return STRING();
-  std::uint32_t size = ReadBufferSize;
-  DWORD type = 0;
-  if (!QueryValue(hkApp, valueName, buffer.get(), &size, &type)) return STRING();
-  // A string value carries its terminating zero, which is not part of the
-  // text. Only a zero is taken off: a value stored without one keeps its
-  // last character.
-  if (type == REG_SZ && size > 0 && buffer[size - 1] == 0) --size;
-  STRING text;
-  text.Make(static_cast<int>(size), buffer.get());
-  return text;
+  // The first read goes into the usual buffer. A value longer than that (the
+  // installed-files list of a large product) is read again into a buffer of
+  // its own size rather than lost; a value that keeps growing between the
+  // reads gives up after a few rounds.
+  std::uint32_t capacity = ReadBufferSize;
+  for (int round = 0; round < 4; ++round) {
+    // On the heap: workers with small stacks read the registry too.
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[capacity]());
+    if (buffer == nullptr) return STRING();
+    std::uint32_t size = capacity;
+    DWORD type = 0;
+    if (QueryValue(hkApp, valueName, buffer.get(), &size, &type)) {
+      // A string value carries its terminating zero, which is not part of
+      // the text. Only a zero is taken off: a value stored without one keeps
+      // its last character.
+      if (type == REG_SZ && size > 0 && buffer[size - 1] == 0) --size;
+      STRING text;
+      text.Make(static_cast<int>(size), buffer.get());
+      return text;
+    }
+    DWORD needed = StoredSize(hkApp, valueName);
+    if (needed <= capacity) return STRING();
+    capacity = needed + 1;
+  }
+  return STRING();
 }
 
 bool REGISTRY::Delete(const char* subkey) {

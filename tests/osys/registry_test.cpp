@@ -153,7 +153,7 @@ TEST_F(Registry, ReadStringTakesOffOnlyAStoredTerminator) {
   }
 }
 
-TEST_F(Registry, AValueLongerThanTheReadBufferReadsAsNull) {
+TEST_F(Registry, AValueLongerThanTheReadBufferIsReadWhole) {
   REGISTRY key("Long", TestPrefix, REGISTRY::CurrentUser);
   std::string fits(REGISTRY::ReadBufferSize - 1, 'f');  // with its terminator exactly the buffer
   std::string over(REGISTRY::ReadBufferSize, 'o');
@@ -164,8 +164,9 @@ TEST_F(Registry, AValueLongerThanTheReadBufferReadsAsNull) {
   STRING text = key.ReadString("Fits");
   EXPECT_EQ(text.StrLen, REGISTRY::ReadBufferSize - 1);
   EXPECT_EQ(Text(text), fits);
-  EXPECT_EQ(key.ReadString("Over").Buffer, nullptr);
-  EXPECT_EQ(key.ReadString("Huge").Buffer, nullptr);
+  EXPECT_EQ(Text(key.ReadString("Over")), over);
+  EXPECT_EQ(Text(key.ReadString("Huge")), huge);
+  EXPECT_EQ(key.ReadString("Missing").Buffer, nullptr);
 }
 
 TEST_F(Registry, DeleteRemovesOnlyTheNamedSubkey) {
