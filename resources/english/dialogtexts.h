@@ -2,6 +2,16 @@
 // #define per text that a layout names, in this language's code page.
 #pragma once
 
+// The wizard frame (10702-wizardframe.rc).
+#define DLGTEXT_FRAME_HELP "&Help"
+#define DLGTEXT_FRAME_BACK "< &Back"
+#define DLGTEXT_FRAME_NEXT "&Next >"
+#define DLGTEXT_FRAME_CANCEL "Cancel"
+
+// The frame's test page (9900-wizardtestpage.rc).
+#define DLGTEXT_WIZTEST_LABEL "Name of the test product:"
+#define DLGTEXT_WIZTEST_CHECK "Create an icon on the desktop"
+
 // The install wizard's pages (2001-2006, 2009).
 #define DLGTEXT_WELCOME_INTRO "This wizard installs the program on your computer. Choose the kind of installation:"
 #define DLGTEXT_WELCOME_NEW "&New installation"

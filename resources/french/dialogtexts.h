@@ -2,6 +2,16 @@
 // #define per text that a layout names, in this language's code page.
 #pragma once
 
+// The wizard frame (10702-wizardframe.rc).
+#define DLGTEXT_FRAME_HELP "&Aide"
+#define DLGTEXT_FRAME_BACK "< &Précédent"
+#define DLGTEXT_FRAME_NEXT "&Suivant >"
+#define DLGTEXT_FRAME_CANCEL "Annuler"
+
+// The frame's test page (9900-wizardtestpage.rc).
+#define DLGTEXT_WIZTEST_LABEL "Nom du produit d'essai :"
+#define DLGTEXT_WIZTEST_CHECK "Créer une icône sur le bureau"
+
 // The install wizard's pages (2001-2006, 2009).
 #define DLGTEXT_WELCOME_INTRO "Cet assistant installe le programme sur votre ordinateur. Choisissez le type d'installation :"
 #define DLGTEXT_WELCOME_NEW "&Nouvelle installation"

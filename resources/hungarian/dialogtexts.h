@@ -2,6 +2,16 @@
 // #define per text that a layout names, in this language's code page.
 #pragma once
 
+// The wizard frame (10702-wizardframe.rc).
+#define DLGTEXT_FRAME_HELP "&Súgó"
+#define DLGTEXT_FRAME_BACK "< &Vissza"
+#define DLGTEXT_FRAME_NEXT "&Tovább >"
+#define DLGTEXT_FRAME_CANCEL "Mégse"
+
+// The frame's test page (9900-wizardtestpage.rc).
+#define DLGTEXT_WIZTEST_LABEL "A teszttermék neve:"
+#define DLGTEXT_WIZTEST_CHECK "Ikon létrehozása az asztalon"
+
 // The install wizard's pages (2001-2006, 2009).
 #define DLGTEXT_WELCOME_INTRO "A varázsló telepíti a programot a számítógépére. Válassza ki a telepítés módját:"
 #define DLGTEXT_WELCOME_NEW "Ú&j telepítés"

@@ -10,6 +10,9 @@
 #   robot ARGS... SCRIPT  run the UI robot (docs/robot.md) in the current
 #                         prefix, with ${BIN} and ${TESTS} defined as the
 #                         build's bin and tests folders (Windows paths)
+#   add_printer OUTFILE   gives the current prefix a default printer, Wine's
+#                         PostScript driver printing every job into OUTFILE
+#                         (read it back with ps2ascii, or ps2pdf + pdftotext)
 #   fail MESSAGE          print FAIL: MESSAGE and exit 1
 #   ok MESSAGE            print ok: MESSAGE
 
@@ -49,4 +52,9 @@ winpath() { # unix path -> Z:\...
 robot() {
   win "$HALVIX_BUILD/bin/robot.exe" -D "BIN=$(winpath "$HALVIX_BUILD/bin")" \
     -D "TESTS=$(winpath "$HALVIX_BUILD/tests")" "$@"
+}
+
+add_printer() { # unix path of the PostScript output
+  win "$HALVIX_BUILD/tests/addprinter.exe" "$(winpath "$1")" >/dev/null ||
+    fail "no test printer"
 }
