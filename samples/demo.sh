@@ -31,6 +31,12 @@ dist_src=$product/sample/dist
 for f in setup.exe setup.fil custom.fil setup.cfg; do
   [ -e "$dist_src/$f" ] || { echo "demo.sh: $dist_src/$f is missing (the build lays the sample out)"; exit 1; }
 done
+# Wine links the profile's Desktop and Documents to the Unix home: the
+# demo's shortcuts stay inside the machine's prefix instead.
+for link in "$WINEPREFIX"/drive_c/users/*/*; do
+  [ -L "$link" ] && rm "$link" && mkdir "$link"
+done
+
 out=$product/demo
 rm -rf "$out"; mkdir -p "$out/shots"
 cp -r "$dist_src" "$out/dist"
@@ -61,7 +67,7 @@ say "the uninstall record"
   tr -d '\r' | sed 's/^/  /'
 
 say "shortcuts"
-find -L "$WINEPREFIX/drive_c/users" \( -iname '*.lnk' -o -iname '*.url' \) 2>/dev/null | sort | while read -r f; do
+find "$WINEPREFIX/drive_c/users" \( -iname '*.lnk' -o -iname '*.url' \) 2>/dev/null | sort | while read -r f; do
   echo "  ${f#"$WINEPREFIX"/}"
   case "$f" in
     *.[lL][nN][kK]) lnkinfo "$f" 2>/dev/null | grep -E 'Description|Relative path|Command line arguments|Working directory|Icon location|Local path' | sed 's/^\s*/    /' ;;

@@ -2,6 +2,8 @@
 # distribution to install from, setup.cfg edits, the robot, the registry
 # and the files the install leaves behind.
 #
+#   test_output NAME         the test's output folder OUT; the prefix's
+#                            profile folders made its own (own_profile)
 #   dist DIR                 copy the sample distribution into DIR
 #   cfg_set DIR KEY VALUE    set KEY of DIR/setup.cfg (VALUE as the file has it)
 #   cfg_del DIR KEY          remove KEY (and its language variants)
@@ -23,8 +25,20 @@ SAMPLE=$HALVIX_BUILD/sample
 HERE=$HALVIX_SOURCE/tests/e2e/install
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
+# Wine links the profile's Desktop, Documents and the like to the Unix
+# home; a test's shortcuts must stay in its own prefix, so those links
+# become folders of the prefix.
+own_profile() {
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    [ -L "$link" ] || continue
+    rm "$link" && mkdir "$link"
+  done
+}
+
 # A folder of this test's own, kept after the run for a look.
 test_output() { # name
+  own_profile
   OUT=$HALVIX_BUILD/e2e/$1
   rm -rf "$OUT"; mkdir -p "$OUT"
 }
