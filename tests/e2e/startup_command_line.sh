@@ -34,7 +34,7 @@ ok "the command line is cut into the expected seven arguments"
 
 # STARTDELAY waits before the mode runs; a negative delay must not become a
 # wait of weeks (the box would never come).
-setup_box 0 'contains="[install mode: not built yet]"' "$app/setup.exe" /STARTDELAY:-5
+setup_box 0 "$NO_CFG" "$app/setup.exe" /STARTDELAY:-5
 ok "a negative STARTDELAY starts at once"
-setup_box 0 'contains="[install mode: not built yet]"' "$app/setup.exe" -STARTDELAY 1
+setup_box 0 "$NO_CFG" "$app/setup.exe" -STARTDELAY 1
 ok "STARTDELAY as a '-' switch with its value in the next argument"

@@ -11,7 +11,7 @@ mkdir -p "$tree/Debug"
 mv "$tree/setup.exe" "$tree/Debug/"
 echo 'int main() { return 0; }' >"$tree/main.cpp"
 
-setup_box 0 'contains="This wizard guides you through the installation"' "$tree/Debug/setup.exe" /LOGIT
+setup_box 0 "title=\"Korvex Setup\" $NO_CFG" "$tree/Debug/setup.exe" /LOGIT
 [ -f "$tree/logit.log" ] || fail "the log is not in the tree"
 [ ! -f "$tree/Debug/logit.log" ] || fail "the log is in the Debug folder"
 ok "the home is the tree above Debug: libraries and log are there"

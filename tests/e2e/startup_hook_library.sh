@@ -9,7 +9,7 @@ app="$WINEPREFIX/drive_c/app"
 layout "$app"
 export HALVIX_HOOK_RECORD='C:\app\hookcalls.txt'
 record="$app/hookcalls.txt"
-box='contains="[install mode: not built yet]"'
+box=$NO_CFG
 
 setup_box 0 "$box" "$app/setup.exe"
 [ ! -f "$record" ] || fail "a record without a hook library"

@@ -16,6 +16,8 @@
 #                              and expect exit code CODE
 #   cpath PATH                 PATH as the prefix's programs see it (C:\...)
 #   log_of DIR                 logit.log of DIR without CRs
+#   NO_CFG                     the check of the install mode's box in a folder
+#                              without setup.cfg (captioned with string 2900)
 . "$HALVIX_SOURCE/tests/wine/lib.sh"
 
 BIN=$HALVIX_BUILD/bin
@@ -76,3 +78,6 @@ ROBOT
 }
 
 log_of() { tr -d '\r' <"$1/logit.log"; }
+
+# The install mode, run where there is no setup.cfg, says so and ends.
+NO_CFG='text="File SETUP.CFG not found.\r(Program already installed?)"'

@@ -9,14 +9,14 @@ fresh_prefix startup-library-fallback
 app="$WINEPREFIX/drive_c/app"
 layout "$app" setupenglish.dll setupfrench.dll
 
-setup_box 0 'contains="This wizard guides you through the installation"' "$app/setup.exe" /LANG:GER /LOGIT
+setup_box 0 "title=\"Korvex Setup\" $NO_CFG" "$app/setup.exe" /LANG:GER /LOGIT
 ok "without setupgerman.dll the English texts show"
 log_of "$app" | grep -q 'LoadLanguageLibrary C:\\app\\setupgerman.dll: missing' || fail "German was not tried first"
 log_of "$app" | grep -q 'LoadLanguageLibrary C:\\app\\setupenglish.dll: loaded' || fail "English was not loaded"
 ok "German was tried first, then English"
 
 rm "$app/setupenglish.dll"
-setup_box 0 'contains="Cet assistant vous guide"' "$app/setup.exe" /LANG:FRENCH
+setup_box 0 "title=\"Installation de Korvex\" $NO_CFG" "$app/setup.exe" /LANG:FRENCH
 ok "the French library alone serves French"
 for args in "" "/LANG:GER"; do
   # shellcheck disable=SC2086

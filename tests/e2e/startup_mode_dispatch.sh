@@ -12,7 +12,9 @@ layout "$app"
 
 mode() { # expected args...
   local want=$1; shift
-  setup_box 0 "contains=\"[$want mode: not built yet]\"" "$app/setup.exe" "$@"
+  local box="contains=\"[$want mode: not built yet]\""
+  [ "$want" = install ] && box=$NO_CFG
+  setup_box 0 "$box" "$app/setup.exe" "$@"
   ok "${*:-(no arguments)} runs the $want mode"
 }
 mode order -remove Foo /ORDER
@@ -31,7 +33,7 @@ record="$WINEPREFIX/drive_c/hookcalls.txt"
 for args in "" "/AUTODIRX" "/AUTODIR"; do
   rm -f "$record"
   # shellcheck disable=SC2086
-  setup_box 0 'contains="[install mode: not built yet]"' "$tree/Debug/setup.exe" $args
+  setup_box 0 "$NO_CFG" "$tree/Debug/setup.exe" $args
   if [ "$args" = "/AUTODIR" ]; then
     [ ! -f "$record" ] || fail "/AUTODIR left the current directory in the tree"
     ok "/AUTODIR makes the program's folder current"

@@ -1,0 +1,29 @@
+# An installation with every page's defaults: the licence accepted, the
+# destination and shortcuts as offered, the final message answered.
+timeout 30
+start cwd=${DIST} ${DIST}\setup.exe
+wait-dialog 2001
+wait-dialog 10702
+press 10781
+wait-dialog 2003
+tick 241
+wait-dialog 10702
+press 10781
+wait-dialog 2002
+wait-dialog 10702
+press 10781
+wait-dialog 2004
+wait-dialog 10702
+wait enabled 10781 timeout=120
+press 10781
+wait-dialog 2005
+wait-dialog 10702
+press 10781
+wait-dialog 2006
+wait-dialog 10702
+press 10781
+wait-dialog 2009
+wait-dialog 10702
+press 2
+answer ok contains="has been installed"
+wait-exit 0 timeout=30

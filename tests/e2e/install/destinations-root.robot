@@ -1,0 +1,34 @@
+# A drive root as the destination, on a system without an all-users Start
+# menu: no program group for all users can be chosen.
+timeout 30
+start cwd=${DIST} ${DIST}\setup.exe
+wait-dialog 2001
+wait-dialog 10702
+press 10781
+wait-dialog 2003
+tick 241
+wait-dialog 10702
+press 10781
+wait-dialog 2002
+type 201 "Q:\\"
+wait-dialog 10702
+press 10781
+wait-dialog 2004
+wait-dialog 10702
+wait enabled 10781 timeout=120
+press 10781
+wait-dialog 2005
+check disabled 222
+check enabled 221
+pick 223
+untick 241
+wait-dialog 10702
+press 10781
+wait-dialog 2006
+wait-dialog 10702
+press 10781
+wait-dialog 2009
+wait-dialog 10702
+press 2
+answer ok contains="has been installed"
+wait-exit 0 timeout=30

@@ -1,0 +1,29 @@
+# A small product over files that exist: a.txt is protected (kept without a
+# question), d.txt asks before it is overwritten (answered No).
+timeout 30
+start cwd=${DIST} ${DIST}\setup.exe /LOGIT
+wait-dialog 2001
+wait-dialog 10702
+press 10781
+wait-dialog 2003
+tick 241
+wait-dialog 10702
+press 10781
+wait-dialog 2002
+type 201 "C:\\Small"
+wait-dialog 10702
+press 10781
+answer no title="Replace Existing File" contains="Your own notes (d.txt)"
+wait-dialog 2004
+wait-dialog 10702
+wait enabled 10781 timeout=60
+press 10781
+wait-dialog 2005
+pick 223
+wait-dialog 10702
+press 10781
+wait-dialog 2009
+wait-dialog 10702
+press 2
+answer ok contains="has been installed"
+wait-exit 0 timeout=30
