@@ -73,5 +73,5 @@ for mib in 10 100; do
   diff -rq "$dir/tree" "$clone/drive_c/Bench$mib" >/dev/null ||
     { echo "run-install: the installed tree differs from the product's"; exit 1; }
   printf 'install of 250 members, %3d MiB: setup.exe under Wine %6.2f s (whole wizard), peak resident set %s kB; Python zipfile on the host %s s\n' \
-    "$mib" "$(echo "$t1 - $t0" | bc)" "$(cat "$dir/peak")" "$host_s"
+    "$mib" "$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')" "$(cat "$dir/peak")" "$host_s"
 done
