@@ -28,8 +28,11 @@ EVENTSEM::~EVENTSEM() {
 }
 
 void EVENTSEM::Set() {
-  bool ok = OSYS::Platform::SignalEvent(hev);
-  LogPrintfLevel(12, "EVENTSEM::Set %08x\n", HandleText(hev));
+  // A waiter may end the event's owner as soon as it is signalled: nothing
+  // of the object is read after the signal.
+  void* event = hev;
+  bool ok = OSYS::Platform::SignalEvent(event);
+  LogPrintfLevel(12, "EVENTSEM::Set %08x\n", HandleText(event));
   ASSERTION(ok, nullptr);
 }
 

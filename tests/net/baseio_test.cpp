@@ -114,8 +114,10 @@ struct COLLECTED {
 };
 
 TEST(BaseIo, DataHandlerReceivesInsteadOfTheQueue) {
-  TESTDEVICE device;
+  // Declared first so that it outlives the device's reader thread, which may
+  // still be in the handler when the test wakes.
   COLLECTED collected;
+  TESTDEVICE device;
   device.SetDataHandler(
       [](void* user, const char* bytes, int length) {
         auto* c = static_cast<COLLECTED*>(user);
