@@ -28,7 +28,7 @@ trap '"$root/tests/wine/machine.sh" down "$state" >/dev/null 2>&1 || true' EXIT
 find_setup() {
   local p
   for p in $(pgrep -f 'setup\.exe' || true); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -x "WINEPREFIX=$WINEPREFIX" >/dev/null && { echo "$p"; return; }
   done
 }
 

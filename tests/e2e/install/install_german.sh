@@ -14,7 +14,7 @@ drive german.robot
 
 texts() { iconv -f CP1252 -t UTF-8 "$OUT/$1"; }
 expect_in() { # dump text
-  texts "$1" | grep -qF "$2" || fail "$1 lacks \"$2\""
+  texts "$1" | grep -F "$2" >/dev/null || fail "$1 lacks \"$2\""
 }
 expect_in welcome-page.txt 'Wählen Sie die Art der Installation:'
 expect_in welcome.txt 'Dieses Programm installiert Quillpad 2.1, das Notizbuch für Ihre täglichen Texte, auf Ihrem Computer.'
