@@ -11,8 +11,10 @@ rm -rf "$out"
 mkdir -p "$out"
 fresh_prefix robot-failures
 
+# The test dialog may take long to come up on a loaded machine; the steps
+# that are meant to fail keep their own short waits.
 START='start ${TESTS}\robot_testdlg.exe
-wait-dialog 100'
+wait-dialog 100 timeout=60'
 
 # expect_failure NAME EXIT SCRIPT PATTERN...
 expect_failure() {
